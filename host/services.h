@@ -1,0 +1,70 @@
+// The host's services as the module reaches them through GlobalFunc, served
+// over a Scene. One StandInHost serves at a time: GlobalFunc carries no user
+// data, so the tables find it through a process-wide pointer.
+#pragma once
+
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "host/scene.h"
+#include "shell/host_api.h"
+
+namespace vexil_host {
+
+// What a test or the command line can set about the host's behaviour.
+struct HostOptions {
+    std::set<std::string> withheldServices;  // GlobalFunc yields none for these
+    bool panelFails = false;                 // `create` yields no panel
+    bool controlFails = false;               // `addControl` yields no control
+    int pivotRotateAnswer = 0;               // what the user leaves in PivotRotate
+    bool recordHostCalls = false;            // fill hostCalls (mesh and item calls)
+};
+
+// A command the scene refused, and why.
+struct RefusedCommand {
+    std::string text;
+    std::string reason;
+};
+
+class StandInHost {
+  public:
+    StandInHost(Scene &scene, HostOptions options = {});
+    ~StandInHost();
+    StandInHost(const StandInHost &) = delete;
+    StandInHost &operator=(const StandInHost &) = delete;
+
+    // What the module is handed at activation.
+    GlobalFunc *Global() const;
+    LWLayoutGeneric *Generic() { return &generic_; }
+
+    Scene &scene;
+    HostOptions options;
+
+    // Read back in order by tests.
+    std::vector<std::string> servicesAsked;
+    std::vector<std::string> panelCalls;
+    std::vector<std::string> commands;
+    std::vector<RefusedCommand> refused;
+    std::vector<std::string> hostCalls;
+
+    // Called by the tables; public so the C callbacks can reach them.
+    void *Service(const char *name);
+    LWMeshInfo *MeshOf(LWItemID object);
+    int Evaluate(const char *command);
+
+    struct ServedMesh;
+
+  private:
+    LWLayoutGeneric generic_;
+    LWInterfaceInfo interfaceInfo_{};
+    LWSceneInfo sceneInfo_{};
+    std::vector<LWItemID> selectionWithEnd_;
+    std::vector<std::unique_ptr<ServedMesh>> meshes_;
+};
+
+// The one host being served, for the C callbacks.
+StandInHost &CurrentHost();
+
+}  // namespace vexil_host

@@ -1,0 +1,109 @@
+#include "skeleton/hierarchy.h"
+
+#include <unordered_map>
+#include <vector>
+
+#include "skeleton/bone_record.h"
+#include "skeleton/rest_transforms.h"
+
+namespace {
+
+// The last member of each chain, so that appending does not walk the chain.
+struct ChainTails {
+    BoneRecord *roots = nullptr;
+    std::unordered_map<BoneRecord *, BoneRecord *> children;
+};
+
+void AppendToChain(SkeletonBuilder &builder, ChainTails &tails, BoneRecord *parent, BoneRecord *record) {
+    BoneRecord *&head = parent != nullptr ? parent->firstChild : builder.roots;
+    BoneRecord *&tail = parent != nullptr ? tails.children[parent] : tails.roots;
+    record->parent = parent;
+    record->prevSibling = tail;
+    if (tail == nullptr)
+        head = record;
+    else
+        tail->nextSibling = record;
+    tail = record;
+}
+
+void Unlink(SkeletonBuilder &builder, BoneRecord *record) {
+    BoneRecord *&head = record->parent != nullptr ? record->parent->firstChild : builder.roots;
+    if (record->prevSibling != nullptr)
+        record->prevSibling->nextSibling = record->nextSibling;
+    else
+        head = record->nextSibling;
+    if (record->nextSibling != nullptr) record->nextSibling->prevSibling = record->prevSibling;
+    record->parent = record->prevSibling = record->nextSibling = nullptr;
+}
+
+// A closed ring of bones, each leading to the one before, has no root to
+// hang from. Make the ring member that came first in the scan a root (after
+// the other roots), so that every bone is reached from the roots exactly once.
+void BreakParentCycles(SkeletonBuilder &builder, ChainTails &tails) {
+    const std::vector<BoneRecord *> &records = builder.records;
+    std::unordered_map<const BoneRecord *, size_t> position;
+    position.reserve(records.size());
+    for (size_t i = 0; i < records.size(); ++i) position[records[i]] = i;
+
+    std::vector<size_t> walkOf(records.size(), 0);  // 0: not yet walked
+    for (size_t i = 0; i < records.size(); ++i) {
+        if (records[i]->passThrough || walkOf[i] != 0) continue;
+        size_t walk = i + 1;
+        BoneRecord *record = records[i];
+        while (record != nullptr && walkOf[position[record]] == 0) {
+            walkOf[position[record]] = walk;
+            record = record->parent;
+        }
+        if (record == nullptr || walkOf[position[record]] != walk) continue;
+        // `record` lies on a ring met by this walk: find its earliest member.
+        BoneRecord *earliest = record;
+        for (BoneRecord *member = record->parent; member != record; member = member->parent)
+            if (position[member] < position[earliest]) earliest = member;
+        Unlink(builder, earliest);
+        AppendToChain(builder, tails, nullptr, earliest);
+    }
+}
+
+}  // namespace
+
+void FlattenSubtree(SkeletonBuilder &builder, BoneRecord *first) {
+    if (first == nullptr) return;
+    BoneRecord *stop = first->parent;
+    BoneRecord *node = first;
+    // Pre-order over the sibling links: down to the first child, else on to
+    // the next sibling of the nearest ancestor that has one.
+    while (node != nullptr) {
+        builder.records[builder.cursor++] = node;
+        if (node->firstChild != nullptr) {
+            node = node->firstChild;
+            continue;
+        }
+        while (node != nullptr && node->nextSibling == nullptr) {
+            node = node->parent;
+            if (node == stop) node = nullptr;
+        }
+        if (node != nullptr) node = node->nextSibling;
+    }
+}
+
+void BuildHierarchy(SkeletonBuilder &builder) {
+    // Link, in scan order; every search sees the whole unpruned list.
+    ChainTails tails;
+    for (BoneRecord *record : builder.records) {
+        if (record->passThrough) continue;
+        BoneRecord *parent = FindJointParent(record, record->startPoint, builder.records);
+        // A bone whose own end leads back to its start is not its own parent.
+        if (parent == record) parent = nullptr;
+        AppendToChain(builder, tails, parent, record);
+    }
+    BreakParentCycles(builder, tails);
+
+    // Prune what never becomes a bone; nothing links to it.
+    RemovePassThroughRecords(builder);
+
+    // Order: parents before children, every chain in link order.
+    builder.cursor = 0;
+    FlattenSubtree(builder, builder.roots);
+
+    ComputeRestTransforms(builder);
+}
