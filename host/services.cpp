@@ -241,6 +241,10 @@ int EvaluateCommand(void *data, const char *command) { return static_cast<StandI
 
 }  // namespace
 
+LWPntID PointIdOf(size_t pointIndex) { return EncodeIndex<LWPntID>(pointIndex, kPointKey); }
+
+size_t PointIndexOf(LWPntID id, size_t pointCount) { return DecodeIndex(id, kPointKey, pointCount); }
+
 StandInHost &CurrentHost() {
     if (current == nullptr) throw std::logic_error("no stand-in host is serving");
     return *current;

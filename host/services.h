@@ -64,6 +64,11 @@ class StandInHost {
     std::vector<std::unique_ptr<ServedMesh>> meshes_;
 };
 
+// The opaque ID under which the mesh point with this index is served, and
+// back (SIZE_MAX for an ID that names no point below `pointCount`).
+LWPntID PointIdOf(size_t pointIndex);
+size_t PointIndexOf(LWPntID id, size_t pointCount);
+
 // The one host being served, for the C callbacks.
 StandInHost &CurrentHost();
 
