@@ -1,20 +1,138 @@
+// vexil-host: runs the Vexil module on mesh files through the stand-in host
+// and shows the skeleton it built.
 #include <cstdio>
+#include <fstream>
+#include <iostream>
 #include <string>
+#include <vector>
 
+#if defined(_WIN32)
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
+#include "host/command_line.h"
 #include "host/module_loader.h"
+#include "host/obj_reader.h"
+#include "host/scene_report.h"
 #include "host/services.h"
+#include "host/skeleton_svg.h"
+
+using namespace vexil_host;
+
+namespace {
+
+std::string ProgramDirectory(const char *argv0) {
+    std::string path;
+#if defined(_WIN32)
+    char buffer[4096];
+    DWORD length = GetModuleFileNameA(nullptr, buffer, sizeof buffer);
+    if (length > 0 && length < sizeof buffer) path.assign(buffer, length);
+#else
+    char buffer[4096];
+    ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer);
+    if (length > 0 && static_cast<size_t>(length) < sizeof buffer) path.assign(buffer, static_cast<size_t>(length));
+#endif
+    if (path.empty()) path = argv0;
+    size_t slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? "." : path.substr(0, slash);
+}
+
+const char *StatusMeaning(int status) {
+    switch (status) {
+        case AFUNC_OK: return "done";
+        case AFUNC_BADVERSION: return "interface version not served";
+        case AFUNC_BADGLOBAL: return "a host service or the options panel was missing";
+        case AFUNC_OUTOFMEMORY: return "memory ran out";
+        default: return "unknown status";
+    }
+}
+
+// Writes `text` to FILE, or to standard output for "-".
+void WriteOutput(const std::string &file, const std::string &text) {
+    if (file == "-") {
+        std::cout << text << std::flush;
+        return;
+    }
+    std::ofstream out(file, std::ios::binary);
+    out << text;
+    if (!out.flush()) throw std::runtime_error(file + ": cannot be written");
+}
+
+int Run(const CommandLine &line, const std::string &programDirectory) {
+    std::vector<std::string> files = line.meshFiles;
+    if (files.empty()) files.push_back(VEXIL_BUNDLED_EXAMPLE);
+
+    Scene scene;
+    scene.time = line.time;
+    scene.framesPerSecond = line.framesPerSecond;
+    try {
+        for (const std::string &file : files)
+            for (MeshObject &object : ReadObjFile(file))
+                scene.selection.push_back(scene.AddObject(object.name, std::move(object.mesh)));
+    } catch (const MeshFileError &error) {
+        std::cerr << "vexil-host: " << error.what() << "\n";
+        return 2;
+    }
+
+    HostOptions options;
+    options.pivotRotateAnswer = line.pivotRotate ? 1 : 0;
+    StandInHost host(scene, options);
+    std::vector<int> statuses;
+    try {
+        LoadedModule module(line.modulePath ? *line.modulePath : programDirectory + "/Vexil.p");
+        for (int run = 0; run < line.runs; ++run)
+            statuses.push_back(module.Activation()(LWLAYOUTGENERIC_VERSION, host.Global(), host.Generic(), nullptr));
+    } catch (const ModuleError &error) {
+        std::cerr << "vexil-host: " << error.what() << "\n";
+        return 3;
+    }
+
+    bool toStandardOutput = false;
+    if (line.commandsFile) {
+        std::string text;
+        for (const std::string &command : host.commands) text += command + "\n";
+        WriteOutput(*line.commandsFile, text);
+        toStandardOutput = toStandardOutput || *line.commandsFile == "-";
+    }
+    if (line.sceneFile) {
+        WriteOutput(*line.sceneFile, JsonText(SceneJson(scene)));
+        toStandardOutput = toStandardOutput || *line.sceneFile == "-";
+    }
+    if (line.svgFile) {
+        WriteOutput(*line.svgFile, SkeletonSvg(scene));
+        toStandardOutput = toStandardOutput || *line.svgFile == "-";
+    }
+    if (!toStandardOutput) std::cout << SceneSummary(scene);
+
+    for (const RefusedCommand &refused : host.refused)
+        std::cerr << "vexil-host: the scene refused '" << refused.text << "': " << refused.reason << "\n";
+    int failures = 0;
+    for (size_t run = 0; run < statuses.size(); ++run) {
+        if (statuses[run] == AFUNC_OK) continue;
+        ++failures;
+        std::cerr << "vexil-host: run " << run + 1 << ": the module returned " << statuses[run] << " ("
+                  << StatusMeaning(statuses[run]) << ")\n";
+    }
+    return failures == 0 ? 0 : 1;
+}
+
+}  // namespace
 
 int main(int argc, char **argv) {
-    std::string modulePath = argc > 1 ? argv[1] : "Vexil.p";
     try {
-        vexil_host::Scene scene;
-        vexil_host::StandInHost host(scene);
-        vexil_host::LoadedModule module(modulePath);
-        int status = module.Activation()(LWLAYOUTGENERIC_VERSION, host.Global(), host.Generic(), nullptr);
-        for (const std::string &command : host.commands) std::printf("%s\n", command.c_str());
-        return status == AFUNC_OK ? 0 : 1;
+        CommandLine line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+        if (line.help) {
+            std::cout << kUsage;
+            return 0;
+        }
+        return Run(line, ProgramDirectory(argv[0]));
+    } catch (const UsageError &error) {
+        std::cerr << "vexil-host: " << error.what() << "\n\n" << kUsage;
+        return 2;
     } catch (const std::exception &error) {
-        std::fprintf(stderr, "vexil-host: %s\n", error.what());
+        std::cerr << "vexil-host: " << error.what() << "\n";
         return 2;
     }
 }

@@ -1,0 +1,27 @@
+// Where the scene's bones stand in object space, composed from the
+// parent-relative rest values the commands set.
+#pragma once
+
+#include <array>
+#include <unordered_map>
+
+#include "host/scene.h"
+
+namespace vexil_host {
+
+struct BonePose {
+    std::array<double, 3> start{};  // the joint, object space
+    std::array<double, 3> tip{};    // start + length along the bone's Z axis
+    std::array<std::array<double, 3>, 3> axes{};  // X, Y, Z rows, object space
+    int depth = 0;                  // 0 for a root
+};
+
+// The rows of the frame turned by bank about Z, then pitch about X, then
+// heading about Y (degrees), as the module's angles mean them.
+std::array<std::array<double, 3>, 3> FrameFromHPB(const std::array<double, 3> &headingPitchBank);
+
+// Every bone of `object`, posed by its rest position, rotation and length
+// relative to its parent. Bones whose parent chain loops are posed as roots.
+std::unordered_map<LWItemID, BonePose> ObjectBonePoses(const Scene &scene, const Item &object);
+
+}  // namespace vexil_host

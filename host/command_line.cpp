@@ -1,0 +1,82 @@
+#include "host/command_line.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace vexil_host {
+
+const char *const kUsage =
+    "usage: vexil-host [options] [MESH.obj ...]\n"
+    "\n"
+    "Loads each mesh file into a stand-in scene, selects its objects in order,\n"
+    "runs the Vexil module on them as the host would, and prints each object's\n"
+    "bone tree. Without a file it runs on the bundled example biped.\n"
+    "\n"
+    "options:\n"
+    "  --pivot-rotate      answer the PivotRotate question with on\n"
+    "  --runs N            run the module N times on the same scene (default 1)\n"
+    "  --time SECONDS      the current time the host reports (default 0)\n"
+    "  --fps RATE          the frame rate the host reports (default 30)\n"
+    "  --commands FILE     write every command the module sent, one per line\n"
+    "  --scene FILE        write the resulting scene as JSON\n"
+    "  --svg FILE          draw the skeletons: front, side and top views\n"
+    "  --module PATH       the module to load (default: Vexil.p beside vexil-host)\n"
+    "  --help              show this text\n"
+    "FILE may be - for standard output; the bone trees are then not printed.\n"
+    "\n"
+    "exit status: 0 done; 1 the module reported a failure; 2 bad command line\n"
+    "or mesh file (the module is not run); 3 the module could not be loaded.\n";
+
+namespace {
+
+double ParseReal(const std::string &option, const std::string &text) {
+    double value = 0;
+    auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size() || !std::isfinite(value))
+        throw UsageError(option + " expects a number, not '" + text + "'");
+    return value;
+}
+
+}  // namespace
+
+CommandLine ParseCommandLine(const std::vector<std::string> &arguments) {
+    CommandLine line;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string &argument = arguments[i];
+        auto value = [&]() -> const std::string & {
+            if (i + 1 >= arguments.size()) throw UsageError(argument + " expects a value");
+            return arguments[++i];
+        };
+        if (argument == "--help" || argument == "-h") {
+            line.help = true;
+        } else if (argument == "--pivot-rotate") {
+            line.pivotRotate = true;
+        } else if (argument == "--runs") {
+            const std::string &text = value();
+            int runs = 0;
+            auto result = std::from_chars(text.data(), text.data() + text.size(), runs);
+            if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size() || runs < 1)
+                throw UsageError("--runs expects a whole number of at least 1, not '" + text + "'");
+            line.runs = runs;
+        } else if (argument == "--time") {
+            line.time = ParseReal(argument, value());
+        } else if (argument == "--fps") {
+            line.framesPerSecond = ParseReal(argument, value());
+        } else if (argument == "--commands") {
+            line.commandsFile = value();
+        } else if (argument == "--scene") {
+            line.sceneFile = value();
+        } else if (argument == "--svg") {
+            line.svgFile = value();
+        } else if (argument == "--module") {
+            line.modulePath = value();
+        } else if (argument.size() > 1 && argument[0] == '-') {
+            throw UsageError("unknown option '" + argument + "'");
+        } else {
+            line.meshFiles.push_back(argument);
+        }
+    }
+    return line;
+}
+
+}  // namespace vexil_host

@@ -1,0 +1,34 @@
+// The vexil-host command line.
+#pragma once
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace vexil_host {
+
+struct CommandLine {
+    std::vector<std::string> meshFiles;  // none: the bundled example
+    bool pivotRotate = false;
+    int runs = 1;
+    double time = 0;
+    double framesPerSecond = 30;
+    std::optional<std::string> commandsFile;  // "-" for standard output
+    std::optional<std::string> sceneFile;
+    std::optional<std::string> svgFile;
+    std::optional<std::string> modulePath;
+    bool help = false;
+};
+
+// A command line that cannot be used; the message says what is wrong.
+class UsageError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+CommandLine ParseCommandLine(const std::vector<std::string> &arguments);
+
+extern const char *const kUsage;
+
+}  // namespace vexil_host

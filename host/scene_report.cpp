@@ -1,0 +1,124 @@
+#include "host/scene_report.h"
+
+#include <charconv>
+#include <cmath>
+#include <map>
+#include <sstream>
+
+namespace vexil_host {
+
+namespace {
+
+std::string HexId(LWItemID id) {
+    char text[24];
+    auto result = std::to_chars(text, text + sizeof text, static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(id)), 16);
+    return std::string(text, result.ptr);
+}
+
+nlohmann::json Number(double value) {
+    if (!std::isfinite(value)) return nullptr;
+    return value;
+}
+
+nlohmann::json Triple(const std::array<double, 3> &values) {
+    return nlohmann::json::array({Number(values[0]), Number(values[1]), Number(values[2])});
+}
+
+// Bones of an object grouped under their parents, in creation order.
+std::map<LWItemID, std::vector<LWItemID>> ChildrenOf(const Scene &scene, const Item &object) {
+    std::map<LWItemID, std::vector<LWItemID>> children;
+    for (LWItemID id : object.bones) {
+        LWItemID parent = scene.Find(id)->bone.parent;
+        children[parent != nullptr && scene.Find(parent) != nullptr ? parent : nullptr].push_back(id);
+    }
+    return children;
+}
+
+void SummarizeBone(const Scene &scene, const std::map<LWItemID, std::vector<LWItemID>> &children, LWItemID id,
+                   const std::string &indent, bool last, std::ostringstream &out, size_t depthLeft) {
+    const Item &bone = *scene.Find(id);
+    const BoneState &values = bone.bone;
+    const std::array<double, 3> &rotation = values.pivotRecorded ? values.pivotRotation : values.restRotation;
+    out << indent << (last ? "`-- " : "|-- ") << bone.name << "  at (" << ShortNumber(values.restPosition[0]) << ", "
+        << ShortNumber(values.restPosition[1]) << ", " << ShortNumber(values.restPosition[2]) << ")  hpb ("
+        << ShortNumber(rotation[0]) << ", " << ShortNumber(rotation[1]) << ", " << ShortNumber(rotation[2])
+        << ")  length " << ShortNumber(values.restLength) << (values.pivotRecorded ? "  (pivot)" : "") << "\n";
+    auto found = children.find(id);
+    if (found == children.end()) return;
+    if (depthLeft == 0) {
+        out << indent << "    ... (" << found->second.size() << " more below)\n";
+        return;
+    }
+    for (size_t i = 0; i < found->second.size(); ++i)
+        SummarizeBone(scene, children, found->second[i], indent + (last ? "    " : "|   "),
+                      i + 1 == found->second.size(), out, depthLeft - 1);
+}
+
+}  // namespace
+
+std::string ShortNumber(double value) {
+    if (std::isnan(value)) return std::signbit(value) ? "-nan" : "nan";
+    if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
+    char text[400];
+    auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 6);
+    std::string number(text, result.ptr);
+    number.erase(number.find_last_not_of('0') + 1);
+    if (number.back() == '.') number.pop_back();
+    return number;
+}
+
+std::string SceneSummary(const Scene &scene) {
+    std::ostringstream out;
+    for (const auto &item : scene.Items()) {
+        if (item->type != ItemType::Object) continue;
+        out << item->name << " (object " << HexId(item->id) << "): " << item->bones.size()
+            << (item->bones.size() == 1 ? " bone" : " bones") << "\n";
+        auto children = ChildrenOf(scene, *item);
+        const std::vector<LWItemID> &roots = children[nullptr];
+        // Deep chains are cut short: a summary is for reading.
+        for (size_t i = 0; i < roots.size(); ++i)
+            SummarizeBone(scene, children, roots[i], "", i + 1 == roots.size(), out, 64);
+    }
+    return out.str();
+}
+
+nlohmann::json SceneJson(const Scene &scene) {
+    nlohmann::json document;
+    document["frame"] = scene.frame;
+    nlohmann::json selection = nlohmann::json::array();
+    for (LWItemID id : scene.selection) selection.push_back(HexId(id));
+    document["selection"] = selection;
+    nlohmann::json objects = nlohmann::json::array();
+    for (const auto &item : scene.Items()) {
+        if (item->type != ItemType::Object) continue;
+        nlohmann::json bones = nlohmann::json::array();
+        for (LWItemID id : item->bones) {
+            const Item &bone = *scene.Find(id);
+            const BoneState &values = bone.bone;
+            const Item *parent = values.parent != nullptr ? scene.Find(values.parent) : nullptr;
+            bones.push_back({
+                {"id", HexId(id)},
+                {"name", bone.name},
+                {"parent", parent != nullptr ? nlohmann::json(parent->name) : nlohmann::json(nullptr)},
+                {"active", values.active != 0},
+                {"restPosition", Triple(values.restPosition)},
+                {"restRotation", Triple(values.restRotation)},
+                {"restLength", Number(values.restLength)},
+                {"iconScale", Number(values.iconScale)},
+                {"position", Triple(values.position)},
+                {"rotation", Triple(values.rotation)},
+                {"pivotRotation", Triple(values.pivotRotation)},
+                {"weightMap", values.weightMap},
+            });
+        }
+        objects.push_back({{"name", item->name}, {"id", HexId(item->id)}, {"bones", bones}});
+    }
+    document["objects"] = objects;
+    return document;
+}
+
+std::string JsonText(const nlohmann::json &document) {
+    return document.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
+}
+
+}  // namespace vexil_host

@@ -1,0 +1,221 @@
+#include "host/skeleton_svg.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <sstream>
+#include <vector>
+
+#include "host/bone_pose.h"
+
+namespace vexil_host {
+
+namespace {
+
+constexpr double kPanel = 400;   // view size in pixels
+constexpr double kMargin = 28;   // inside a view, around the bones
+constexpr double kTitle = 30;    // room for an object's title
+constexpr const char *kRootFill = "#e4572e";
+constexpr const char *kChildFill = "#2e86ab";
+
+struct View {
+    const char *name;
+    int across, up;  // object axes shown left to right and bottom to top
+};
+
+const View kViews[3] = {{"front: X right, Y up", 0, 1}, {"side: Z right, Y up", 2, 1}, {"top: X right, Z up", 0, 2}};
+
+// A name's box on the picture, to keep names from covering one another.
+struct LabelBox {
+    double left, top, right, bottom;
+    bool Overlaps(const LabelBox &other) const {
+        return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
+    }
+};
+
+// Puts a name near (x, y): the first of a few places beside the point that
+// no earlier name covers, else the first place.
+// Names are kept inside the view from `minX` to `maxX`.
+void PlaceLabel(double x, double y, const std::string &name, double minX, double maxX, std::vector<LabelBox> &placed,
+                double &textX, double &textY) {
+    double width = 6.4 * static_cast<double>(name.size()) + 2, height = 12;
+    auto inside = [&](LabelBox box) {
+        double shift = std::max(minX - box.left, std::min(0.0, maxX - box.right));
+        return LabelBox{box.left + shift, box.top, box.right + shift, box.bottom};
+    };
+    const double offsets[][2] = {{6, -4}, {6, 12}, {-6 - width, -4}, {-6 - width, 12}, {6, -16}, {6, 24},
+                                 {-6 - width, -16}, {-6 - width, 24}, {6, -28}, {6, 36}};
+    for (const auto &offset : offsets) {
+        LabelBox box = inside({x + offset[0], y + offset[1] - height + 2, x + offset[0] + width, y + offset[1] + 2});
+        bool free = true;
+        for (const LabelBox &other : placed) free = free && !box.Overlaps(other);
+        if (free || &offset == &offsets[std::size(offsets) - 1]) {
+            if (!free)
+                box = inside({x + offsets[0][0], y + offsets[0][1] - height + 2, x + offsets[0][0] + width,
+                              y + offsets[0][1] + 2});
+            placed.push_back(box);
+            textX = box.left;
+            textY = box.bottom - 2;
+            return;
+        }
+    }
+}
+
+std::string Num(double value) {
+    char text[64];
+    auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 2);
+    return std::string(text, result.ptr);
+}
+
+// Text safe inside XML: markup escaped, control bytes and broken UTF-8 as '?'.
+std::string XmlText(const std::string &raw) {
+    std::string out;
+    for (size_t i = 0; i < raw.size();) {
+        unsigned char c = static_cast<unsigned char>(raw[i]);
+        size_t length = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+        bool valid = length != 0 && i + length <= raw.size();
+        for (size_t k = 1; valid && k < length; ++k) valid = (static_cast<unsigned char>(raw[i + k]) >> 6) == 2;
+        if (!valid || (length == 1 && c < 0x20 && c != '\t')) {
+            out += '?';
+            i += 1;
+            continue;
+        }
+        if (c == '&')
+            out += "&amp;";
+        else if (c == '<')
+            out += "&lt;";
+        else if (c == '>')
+            out += "&gt;";
+        else if (c == '"')
+            out += "&quot;";
+        else
+            out.append(raw, i, length);
+        i += length;
+    }
+    return out;
+}
+
+struct Projection {
+    double scale, offsetX, offsetY;
+    const View *view;
+    double originX, originY;
+
+    void Place(const std::array<double, 3> &p, double &x, double &y) const {
+        x = originX + offsetX + p[view->across] * scale;
+        y = originY + offsetY - p[view->up] * scale;
+    }
+};
+
+Projection Fit(const std::vector<std::array<double, 3>> &points, const View &view, double originX, double originY) {
+    double minA = 0, maxA = 0, minU = 0, maxU = 0;
+    bool first = true;
+    for (const auto &p : points) {
+        double a = p[view.across], u = p[view.up];
+        if (!std::isfinite(a) || !std::isfinite(u)) continue;
+        if (first) {
+            minA = maxA = a;
+            minU = maxU = u;
+            first = false;
+        }
+        minA = std::min(minA, a), maxA = std::max(maxA, a), minU = std::min(minU, u), maxU = std::max(maxU, u);
+    }
+    double extent = std::max({maxA - minA, maxU - minU, 1e-9});
+    double scale = (kPanel - 2 * kMargin) / extent;
+    Projection projection{scale, 0, 0, &view, originX, originY};
+    projection.offsetX = kPanel / 2 - (minA + maxA) / 2 * scale;
+    projection.offsetY = kPanel / 2 + (minU + maxU) / 2 * scale;
+    return projection;
+}
+
+void DrawView(const Scene &scene, const Item &object, const std::unordered_map<LWItemID, BonePose> &poses,
+              const View &view, double originX, double originY, std::ostringstream &svg) {
+    std::vector<std::array<double, 3>> points;
+    for (const auto &entry : poses) {
+        points.push_back(entry.second.start);
+        points.push_back(entry.second.tip);
+    }
+    Projection projection = Fit(points, view, originX, originY);
+    svg << "<rect x='" << Num(originX) << "' y='" << Num(originY) << "' width='" << Num(kPanel) << "' height='"
+        << Num(kPanel) << "' fill='#fafafa' stroke='#cccccc'/>\n";
+    svg << "<text x='" << Num(originX + 6) << "' y='" << Num(originY + 16) << "' class='view'>" << view.name
+        << "</text>\n";
+
+    // Parent links first, underneath the wedges.
+    for (LWItemID id : object.bones) {
+        const BoneState &values = scene.Find(id)->bone;
+        auto parent = poses.find(values.parent);
+        if (parent == poses.end()) continue;
+        double x1, y1, x2, y2;
+        projection.Place(parent->second.tip, x1, y1);
+        projection.Place(poses.at(id).start, x2, y2);
+        if (std::hypot(x2 - x1, y2 - y1) < 0.5) continue;
+        svg << "<line x1='" << Num(x1) << "' y1='" << Num(y1) << "' x2='" << Num(x2) << "' y2='" << Num(y2)
+            << "' class='link'/>\n";
+    }
+    std::vector<LabelBox> labels;
+    for (LWItemID id : object.bones) {
+        const BonePose &pose = poses.at(id);
+        double sx, sy, tx, ty;
+        projection.Place(pose.start, sx, sy);
+        projection.Place(pose.tip, tx, ty);
+        if (!std::isfinite(sx + sy + tx + ty)) continue;
+        const char *fill = pose.depth == 0 ? kRootFill : kChildFill;
+        double dx = tx - sx, dy = ty - sy, length = std::hypot(dx, dy);
+        if (length < 2) {
+            // Seen end-on: a dot.
+            svg << "<circle cx='" << Num(sx) << "' cy='" << Num(sy) << "' r='4' fill='" << fill << "'/>\n";
+        } else {
+            double half = std::min(10.0, std::max(2.5, length * 0.12));
+            double nx = -dy / length * half, ny = dx / length * half;
+            svg << "<polygon points='" << Num(sx + nx) << "," << Num(sy + ny) << " " << Num(tx) << "," << Num(ty)
+                << " " << Num(sx - nx) << "," << Num(sy - ny) << "' fill='" << fill << "' class='bone'/>\n";
+        }
+        svg << "<circle cx='" << Num(sx) << "' cy='" << Num(sy) << "' r='2.2' class='joint'/>\n";
+        std::string name = XmlText(scene.Find(id)->name);
+        double textX, textY;
+        PlaceLabel((sx + tx) / 2, (sy + ty) / 2, scene.Find(id)->name, originX + 2, originX + kPanel - 2, labels,
+                   textX, textY);
+        svg << "<text x='" << Num(textX) << "' y='" << Num(textY) << "' class='name'>" << name << "</text>\n";
+    }
+}
+
+}  // namespace
+
+std::string SkeletonSvg(const Scene &scene) {
+    std::vector<const Item *> objects;
+    for (const auto &item : scene.Items())
+        if (item->type == ItemType::Object && !item->bones.empty()) objects.push_back(item.get());
+
+    double width = 3 * kPanel + 4 * 10;
+    double rowHeight = kTitle + kPanel + 10;
+    double height = std::max<double>(1, objects.size()) * rowHeight + 40;
+    std::ostringstream svg;
+    svg << "<svg xmlns='http://www.w3.org/2000/svg' width='" << Num(width) << "' height='" << Num(height)
+        << "' viewBox='0 0 " << Num(width) << " " << Num(height) << "' font-family='sans-serif'>\n"
+        << "<style>.view{font-size:12px;fill:#777}.name{font-size:11px;fill:#222;paint-order:stroke;"
+           "stroke:#fafafa;stroke-width:3px}.title{font-size:15px;font-weight:bold;fill:#222}"
+           ".bone{stroke:#222;stroke-width:0.6;fill-opacity:0.85}.joint{fill:#222}"
+           ".link{stroke:#999;stroke-width:1;stroke-dasharray:4 3}.legend{font-size:12px;fill:#444}</style>\n"
+        << "<rect width='100%' height='100%' fill='white'/>\n";
+    if (objects.empty()) svg << "<text x='10' y='30' class='title'>No bones in the scene</text>\n";
+    double y = 10;
+    for (const Item *object : objects) {
+        auto poses = ObjectBonePoses(scene, *object);
+        svg << "<text x='10' y='" << Num(y + 20) << "' class='title'>" << XmlText(object->name) << " ("
+            << object->bones.size() << (object->bones.size() == 1 ? " bone" : " bones") << ")</text>\n";
+        for (int v = 0; v < 3; ++v) DrawView(scene, *object, poses, kViews[v], 10 + v * (kPanel + 10), y + kTitle, svg);
+        y += rowHeight;
+    }
+    svg << "<polygon points='12,"<< Num(y + 4) << " 36," << Num(y + 10) << " 12," << Num(y + 16) << "' fill='"
+        << kRootFill << "' class='bone'/><text x='42' y='" << Num(y + 14) << "' class='legend'>root bone</text>\n"
+        << "<polygon points='132," << Num(y + 4) << " 156," << Num(y + 10) << " 132," << Num(y + 16) << "' fill='"
+        << kChildFill << "' class='bone'/><text x='162' y='" << Num(y + 14)
+        << "' class='legend'>child bone (wedge from joint to tip)</text>\n"
+        << "<line x1='380' y1='" << Num(y + 10) << "' x2='410' y2='" << Num(y + 10)
+        << "' class='link'/><text x='416' y='" << Num(y + 14)
+        << "' class='legend'>parent's tip to a child starting elsewhere</text>\n";
+    svg << "</svg>\n";
+    return svg.str();
+}
+
+}  // namespace vexil_host

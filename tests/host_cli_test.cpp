@@ -1,0 +1,198 @@
+// Runs the vexil-host program as a user would and reads what it wrote.
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#if !defined(_WIN32)
+#include <sys/wait.h>
+#endif
+
+namespace {
+
+struct Outcome {
+    int status;
+    std::string output;
+};
+
+// Runs vexil-host with `arguments` (already quoted for the shell); standard
+// error is folded into the output when `withErrors`.
+Outcome RunHost(const std::string &arguments, bool withErrors = false) {
+    std::string command = std::string("\"") + VEXIL_HOST_PATH + "\" " + arguments + (withErrors ? " 2>&1" : " 2>/dev/null");
+    FILE *pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return {-1, ""};
+    std::string output;
+    char buffer[4096];
+    size_t count;
+    while ((count = fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, count);
+    int status = pclose(pipe);
+#if !defined(_WIN32)
+    status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
+    return {status, output};
+}
+
+std::string Example(const std::string &name) { return std::string("\"") + VEXIL_EXAMPLES_DIR + "/" + name + "\""; }
+
+std::string TempPath(const std::string &name) {
+    return (::testing::TempDir() + "vexil_cli_" + std::to_string(::getpid()) + "_" + name);
+}
+
+std::string WriteTemp(const std::string &name, const std::string &text) {
+    std::string path = TempPath(name);
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+}
+
+std::string ReadFile(const std::string &path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// "name<parent" for every bone of the object, in creation order.
+std::vector<std::string> BoneTree(const nlohmann::json &scene, const std::string &object) {
+    std::vector<std::string> tree;
+    for (const auto &item : scene["objects"])
+        if (item["name"] == object)
+            for (const auto &bone : item["bones"])
+                tree.push_back(bone["name"].get<std::string>() +
+                               (bone["parent"].is_null() ? "" : "<" + bone["parent"].get<std::string>()));
+    return tree;
+}
+
+TEST(HostProgram, runsEveryExampleIntoTheSkeletonItsDrawingMeans) {
+    Outcome run = RunHost("--scene - " + Example("arm.obj") + " " + Example("hand.obj") + " " + Example("biped.obj") +
+                          " " + Example("tail.obj"));
+    ASSERT_EQ(run.status, 0) << run.output;
+    nlohmann::json scene = nlohmann::json::parse(run.output);
+    EXPECT_EQ(BoneTree(scene, "Arm"), (std::vector<std::string>{"UpperArm", "Forearm<UpperArm", "Hand<Forearm"}));
+    std::vector<std::string> hand = {"Palm"};
+    for (const char *finger : {"Thumb", "Index", "Middle", "Ring", "Pinky"}) {
+        hand.push_back(std::string(finger) + "1<Palm");
+        hand.push_back(std::string(finger) + "2<" + finger + "1");
+    }
+    EXPECT_EQ(BoneTree(scene, "Hand"), hand);
+    EXPECT_EQ(BoneTree(scene, "Tail"), (std::vector<std::string>{"Pelvis", "Tail1<Pelvis", "Tail2<Tail1", "Tail3<Tail2"}));
+    std::vector<std::string> biped = BoneTree(scene, "Biped");
+    std::map<std::string, std::string> parentOf;
+    for (const std::string &entry : biped) {
+        size_t mark = entry.find('<');
+        parentOf[entry.substr(0, mark)] = mark == std::string::npos ? "" : entry.substr(mark + 1);
+    }
+    EXPECT_EQ(parentOf.size(), 19u);
+    const std::map<std::string, std::string> expected = {
+        {"Hips", ""},
+        {"Spine", "Hips"},
+        {"Chest", "Spine"},
+        {"Neck", "Chest"},
+        {"Head", "Neck"},
+        {"LeftUpperArm", "Chest"},
+        {"LeftForearm", "LeftUpperArm"},
+        {"LeftHand", "LeftForearm"},
+        {"LeftFingers", "LeftHand"},
+        {"RightUpperArm", "Chest"},
+        {"RightForearm", "RightUpperArm"},
+        {"RightHand", "RightForearm"},
+        {"RightFingers", "RightHand"},
+        {"LeftThigh", "Hips"},
+        {"LeftShin", "LeftThigh"},
+        {"LeftFoot", "LeftShin"},
+        {"RightThigh", "Hips"},
+        {"RightShin", "RightThigh"},
+        {"RightFoot", "RightShin"},
+    };
+    EXPECT_EQ(parentOf, expected);
+}
+
+TEST(HostProgram, writesTheCommandsAndTheSceneTheyMade) {
+    std::string mesh = WriteTemp("leg.obj",
+                                 "o Leg\nv 0 0 0\nv 0 0 2\nv 0 0.1 0\nv 0 0 3\nv 0 0.1 2\n"
+                                 "usemtl Upper\nf 1 2 3\nusemtl Lower\nf 2 4 5\n");
+    std::string commands = TempPath("commands.txt");
+    Outcome run = RunHost("--runs 2 --time 1.5 --fps 24 --commands \"" + commands + "\" --scene - \"" + mesh + "\"");
+    ASSERT_EQ(run.status, 0);
+    std::string text = ReadFile(commands);
+    // Two runs: the bones are made once, then only posed again.
+    size_t second = text.find("GoToFrame 0", 1);
+    ASSERT_NE(second, std::string::npos);
+    EXPECT_EQ(text.rfind("GoToFrame 0\nSelectItem 10000001\nAddBone Upper\nSelectItem 40000001\nBoneActive 1\n"
+                         "BoneRestPosition 0.000000 0.000000 0.000000\n",
+                         0),
+              0u);
+    EXPECT_EQ(text.find("AddBone", second), std::string::npos);
+    EXPECT_NE(text.find("GoToFrame 36\nSelectItem 10000001\n", second), std::string::npos);
+
+    nlohmann::json scene = nlohmann::json::parse(run.output);
+    EXPECT_EQ(scene["frame"], 36);
+    EXPECT_EQ(scene["selection"], nlohmann::json::array({"10000001"}));
+    const nlohmann::json &lower = scene["objects"][0]["bones"][1];
+    EXPECT_EQ(lower["name"], "Lower");
+    EXPECT_EQ(lower["parent"], "Upper");
+    EXPECT_EQ(lower["active"], true);
+    EXPECT_EQ(lower["restPosition"], nlohmann::json::array({0.0, 0.0, 2.0}));
+    EXPECT_EQ(lower["restLength"], 1.0);
+    EXPECT_EQ(lower["iconScale"], 1.0);
+    EXPECT_EQ(lower["weightMap"], "Lower");
+    EXPECT_TRUE(std::signbit(lower["restRotation"][1].get<double>()));
+}
+
+TEST(HostProgram, rejectsBadFilesAndArgumentsWithoutRunningTheModule) {
+    std::string bad = WriteTemp("bad.obj", "v 0 0 0\nv 1 1 1\nf 1 2 7\n");
+    const struct {
+        std::string arguments;
+        int status;
+        std::string message;
+    } cases[] = {
+        {"\"" + bad + "\"", 2, bad + ":3: point index 7 is out of range (2 points defined so far)"},
+        {"\"" + TempPath("missing.obj") + "\"", 2, TempPath("missing.obj") + ": cannot be opened"},
+        {"--runs 0", 2, "--runs expects a whole number of at least 1, not '0'"},
+        {"--fps", 2, "--fps expects a value"},
+        {"--bogus", 2, "unknown option '--bogus'"},
+        {"--module \"" + bad + "\"", 3, "not a loadable module"},
+    };
+    for (const auto &c : cases) {
+        Outcome run = RunHost("--commands - " + c.arguments, true);
+        EXPECT_EQ(run.status, c.status) << c.arguments;
+        EXPECT_NE(run.output.find(c.message), std::string::npos) << run.output;
+        EXPECT_EQ(run.output.find("GoToFrame"), std::string::npos);
+    }
+}
+
+TEST(HostProgram, printsTheBoneTreeAndDrawsIt) {
+    Outcome run = RunHost(Example("arm.obj"));
+    ASSERT_EQ(run.status, 0);
+    EXPECT_NE(run.output.find("Arm (object 10000001): 3 bones\n`-- UpperArm  at (0, 1.5, 0)  hpb (90, -0, -0)  length 0.3\n"
+                              "    `-- Forearm  at (0, 0, 0.3)"),
+              std::string::npos)
+        << run.output;
+    std::string svg = TempPath("arm.svg");
+    ASSERT_EQ(RunHost("--pivot-rotate --svg \"" + svg + "\" " + Example("arm.obj")).status, 0);
+    std::string picture = ReadFile(svg);
+    EXPECT_EQ(picture.rfind("<svg ", 0), 0u);
+    for (const char *name : {">UpperArm<", ">Forearm<", ">Hand<", ">Arm (3 bones)<"})
+        EXPECT_NE(picture.find(name), std::string::npos) << name;
+    size_t roots = 0, wedges = 0;
+    for (size_t at = picture.find("<polygon"); at != std::string::npos; at = picture.find("<polygon", at + 1)) {
+        ++wedges;
+        if (picture.compare(picture.find("fill='", at) + 6, 7, "#e4572e") == 0) ++roots;
+    }
+    // Seen end-on from the side the arm is three dots; the legend adds a wedge of each colour.
+    EXPECT_EQ(wedges, 2u * 3 + 2);
+    EXPECT_EQ(roots, 2u + 1);
+}
+
+TEST(HostProgram, runsTheBundledExampleWithoutArguments) {
+    Outcome run = RunHost("");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.output.find("Biped (object 10000001): 19 bones"), std::string::npos) << run.output;
+}
+
+}  // namespace

@@ -1,0 +1,138 @@
+#include <clocale>
+#include <cmath>
+#include <cstring>
+#include <sstream>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "host/obj_reader.h"
+
+using vexil_host::MeshFileError;
+using vexil_host::MeshObject;
+using vexil_host::ParseCoordinate;
+using vexil_host::ReadObj;
+
+namespace {
+
+std::vector<MeshObject> Read(const std::string &text) {
+    std::istringstream in(text);
+    return ReadObj(in, "model.obj", "model");
+}
+
+std::string ErrorOf(const std::string &text) {
+    try {
+        Read(text);
+    } catch (const MeshFileError &error) {
+        return error.what();
+    }
+    return "<no error>";
+}
+
+TEST(ObjReader, reportsBadInputWithFileAndLine) {
+    const struct {
+        const char *text;
+        const char *error;
+    } cases[] = {
+        {"v 0 0 0\nbogus 1\n", "model.obj:2: unknown statement 'bogus'"},
+        {"v 0 0 0\nf 1 2\n", "model.obj:2: point index 2 is out of range (1 points defined so far)"},
+        {"v 0 0 0\nf 0\n", "model.obj:2: point index 0 is out of range (1 points defined so far)"},
+        {"v 0 0 0\nf -2\n", "model.obj:2: point index -2 is out of range (1 points defined so far)"},
+        {"f 1\nv 0 0 0\n", "model.obj:1: point index 1 is out of range (0 points defined so far)"},
+        {"v 0 0 zero\n", "model.obj:1: 'zero' is not a finite decimal number"},
+        {"v 0 inf 0\n", "model.obj:1: 'inf' is not a finite decimal number"},
+        {"v nan 0 0\n", "model.obj:1: 'nan' is not a finite decimal number"},
+        {"v 1e39 0 0\n", "model.obj:1: '1e39' is not a finite decimal number"},
+        {"v 0x10 0 0\n", "model.obj:1: '0x10' is not a finite decimal number"},
+        {"v 1,5 0 0\n", "model.obj:1: '1,5' is not a finite decimal number"},
+        {"v 0 0\n", "model.obj:1: 'v' expects three coordinates x y z (and at most a weight or a colour)"},
+        {"v 0 0 0\nl 1\n", "model.obj:2: 'l' expects at least 2 point indices"},
+        {"v 0 0 0\nf\n", "model.obj:2: 'f' expects at least 1 point index"},
+        {"v 0 0 0\nf one\n", "model.obj:2: 'one' is not a point index"},
+        {"v 0 0 0\nf 1x\n", "model.obj:2: '1x' is not a point index"},
+    };
+    for (const auto &c : cases) EXPECT_EQ(ErrorOf(c.text), c.error) << c.text;
+}
+
+TEST(ObjReader, readsPolygonsObjectsAndSurfaces) {
+    auto objects = Read(
+        "# a comment\n"
+        "mtllib skin.mtl\n"
+        "v 0 0 0\nv 1 0 0\nv 0 1 0\nv 0 0 1 1.0\n"
+        "vt 0 0\nvn 0 0 1\ng group\ns off\n\n"
+        "f 1 2 3\n"
+        "usemtl  Left Arm \r\n"
+        "f 1/1 2/1/1 3//1 4\n"
+        "o  Second \n"
+        "l 1 2 3\n"
+        "p 4 -1\n"
+        "o Empty\n");
+    ASSERT_EQ(objects.size(), 3u);
+    EXPECT_EQ(objects[0].name, "model");
+    EXPECT_EQ(objects[1].name, "Second");
+    EXPECT_EQ(objects[2].name, "Empty");
+    const vexil_host::Mesh &first = *objects[0].mesh;
+    ASSERT_EQ(first.PolygonCount(), 2u);
+    EXPECT_EQ(first.surfaces[first.polygonSurface[0]], "Default");
+    EXPECT_EQ(first.surfaces[first.polygonSurface[1]], "Left Arm");
+    EXPECT_EQ(first.PolygonSize(1), 4u);
+    const vexil_host::Mesh &second = *objects[1].mesh;
+    ASSERT_EQ(second.PolygonCount(), 4u);  // two line segments, two points
+    EXPECT_EQ(second.PolygonSize(0), 2u);
+    EXPECT_EQ(second.PolygonSize(3), 1u);
+    // The surface stays in force across `o`.
+    EXPECT_EQ(second.surfaces[second.polygonSurface[0]], "Left Arm");
+    // -1 is the last point defined: point 4, the same as `p 4`.
+    const uint32_t *dots = second.PolygonVertices(2);
+    EXPECT_EQ(second.points[dots[0]], second.points[second.PolygonVertices(3)[0]]);
+    EXPECT_EQ(objects[2].mesh->PolygonCount(), 0u);
+}
+
+TEST(ObjReader, keepsEachVertexLineItsOwnPoint) {
+    auto objects = Read("v 0 0 1\nv 0 0 1\nf 1 2 1\n");
+    const vexil_host::Mesh &mesh = *objects.at(0).mesh;
+    EXPECT_EQ(mesh.points.size(), 2u);
+    const uint32_t *v = mesh.PolygonVertices(0);
+    EXPECT_NE(v[0], v[1]);
+    EXPECT_EQ(v[0], v[2]);
+}
+
+TEST(ObjReader, makesAnObjectOfTheFileWhenThereIsNoObjectLine) {
+    EXPECT_EQ(Read("").size(), 1u);
+    EXPECT_EQ(Read("v 1 2 3\n").at(0).name, "model");
+    EXPECT_EQ(Read("o Only\nv 1 2 3\n").size(), 1u);
+}
+
+TEST(ObjReader, roundsCoordinatesCorrectlyToFloatInAnyLocale) {
+    const char *previous = std::setlocale(LC_ALL, nullptr);
+    std::string saved = previous != nullptr ? previous : "C";
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
+    const struct {
+        const char *text;
+        float value;
+    } cases[] = {
+        {"0.1", 0.1f},
+        {"+2.5", 2.5f},
+        {"-0", -0.0f},
+        {"1e-50", 0.0f},
+        {"-1e-50", -0.0f},
+        {"1e-40", 1e-40f},
+        {"3.4028235e38", 3.4028235e38f},
+        // Halfway between two floats plus a tiny bit: a double in between
+        // would round to the tie and then to even, the wrong neighbour.
+        {"1.000000059604644775390625000000001", 1.00000012f},
+        {"1.000000059604644775390625", 1.0f},
+        {".5", 0.5f},
+    };
+    for (const auto &c : cases) {
+        float value = 42;
+        EXPECT_TRUE(ParseCoordinate(c.text, value)) << c.text;
+        EXPECT_EQ(std::memcmp(&value, &c.value, sizeof value), 0) << c.text << " gave " << value;
+    }
+    float value;
+    for (const char *bad : {"", "+", "+-1", "1e", "--1", "1.2.3", "infinity", "NaN", "1e400"})
+        EXPECT_FALSE(ParseCoordinate(bad, value)) << bad;
+    std::setlocale(LC_ALL, saved.c_str());
+}
+
+}  // namespace
