@@ -1,6 +1,8 @@
 #include "scene/emit_bones.h"
 
 #include <cstring>
+#include <string_view>
+#include <unordered_map>
 
 #include "shell/command.h"
 #include "shell/services.h"
@@ -9,22 +11,6 @@
 namespace {
 
 bool SameName(const char *a, const char *b) { return std::strcmp(a, b) == 0; }
-
-// Every existing bone drives the first record of its name; with two bones of
-// one name the later one wins.
-void PairExistingBones(SkeletonBuilder &builder) {
-    for (LWItemID bone = hostItemInfo->first(LWI_BONE, builder.object); bone != nullptr;
-         bone = hostItemInfo->next(bone)) {
-        const char *name = hostItemInfo->name(bone);
-        if (name == nullptr) continue;
-        for (BoneRecord *record : builder.records) {
-            if (SameName(record->name, name)) {
-                record->bone = bone;
-                break;
-            }
-        }
-    }
-}
 
 // The object's first bone named `name`, looked up afresh, or none.
 LWItemID FindBoneByName(const SkeletonBuilder &builder, const char *name) {
@@ -72,8 +58,27 @@ void SendRestPose(SkeletonBuilder &builder, const BoneRecord &record, bool isNew
 
 }  // namespace
 
+void PairExistingBones(SkeletonBuilder &builder) {
+    // Names left after hierarchy building are unique, so an index by name
+    // finds the same record as walking the list for the first match.
+    std::unordered_map<std::string_view, BoneRecord *> byName;
+    byName.reserve(builder.records.size());
+    for (BoneRecord *record : builder.records) byName.emplace(record->name, record);
+    for (LWItemID bone = hostItemInfo->first(LWI_BONE, builder.object); bone != nullptr;
+         bone = hostItemInfo->next(bone)) {
+        const char *name = hostItemInfo->name(bone);
+        if (name == nullptr) continue;
+        auto record = byName.find(name);
+        if (record != byName.end()) record->second->bone = bone;
+    }
+}
+
 void EmitBoneCommands(SkeletonBuilder &builder) {
     PairExistingBones(builder);
+    EmitPairedBones(builder);
+}
+
+void EmitPairedBones(SkeletonBuilder &builder) {
     SendCommand(builder, "SelectItem %x", builder.object);
     for (BoneRecord *record : builder.records) {
         bool isNew = false;

@@ -2,7 +2,15 @@
 
 struct SkeletonBuilder;
 
-// Pairs the object's existing bones with `records` by name, creates the
-// missing bones under their parents' bones, and sends every bone's rest
-// pose. `records` must be in hierarchy order with rest transforms filled.
+// Gives each record the object's existing bone of its name; with two bones
+// of one name, the later. Bones of other names are left alone. Throws
+// std::bad_alloc, before anything is changed, when memory runs out.
+void PairExistingBones(SkeletonBuilder &builder);
+
+// Selects the object, creates the bones that records lack under their
+// parents' bones, and sends every bone's rest pose. `records` must be in
+// hierarchy order with rest transforms filled.
+void EmitPairedBones(SkeletonBuilder &builder);
+
+// PairExistingBones, then EmitPairedBones.
 void EmitBoneCommands(SkeletonBuilder &builder);

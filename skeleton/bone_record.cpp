@@ -21,6 +21,7 @@ void ReleaseBoneRecord(BoneRecord *record) { ::operator delete(record); }
 void ClearBuilder(SkeletonBuilder &builder) {
     for (BoneRecord *record : builder.records) ReleaseBoneRecord(record);
     builder.records.clear();
+    builder.nameIndex.clear();
     builder.roots = nullptr;
 }
 

@@ -5,6 +5,8 @@
 
 #include <stdint.h>
 
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "shell/host_api.h"
@@ -40,6 +42,8 @@ struct SkeletonBuilder {
     std::vector<BoneRecord *> records;
     size_t cursor;             // write slot while the hierarchy is flattened
     int pivotMode;
+    // Each name in `records` to the first record that has it.
+    std::unordered_map<std::string_view, BoneRecord *> nameIndex;
     // Set when the heap refused memory during this activation; the run then
     // sends no more bone commands and reports AFUNC_OUTOFMEMORY.
     bool outOfMemory;
@@ -53,8 +57,8 @@ BoneRecord *CreateBoneRecord(const char *name, uint8_t vertexCount);
 // Releases one record block.
 void ReleaseBoneRecord(BoneRecord *record);
 
-// Releases every record, empties `records` (keeping its storage) and sets
-// `roots` to none.
+// Releases every record, empties `records` (keeping its storage) and its
+// name index, and sets `roots` to none.
 void ClearBuilder(SkeletonBuilder &builder);
 
 // Takes every record with `passThrough` set out of `records`, keeping the

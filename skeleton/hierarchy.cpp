@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "skeleton/bone_record.h"
+#include "skeleton/joint_search.h"
 #include "skeleton/rest_transforms.h"
 
 namespace {
@@ -86,14 +87,27 @@ void FlattenSubtree(SkeletonBuilder &builder, BoneRecord *first) {
     }
 }
 
-void BuildHierarchy(SkeletonBuilder &builder) {
-    // Link, in scan order; every search sees the whole unpruned list.
+std::vector<BoneRecord *> FindParents(const SkeletonBuilder &builder) {
+    // Every search sees the whole unpruned list.
+    JointIndex index = BuildJointIndex(builder.records);
+    std::vector<BoneRecord *> parents(builder.records.size(), nullptr);
+    for (size_t i = 0; i < builder.records.size(); ++i) {
+        const BoneRecord *record = builder.records[i];
+        if (!record->passThrough) parents[i] = FindJointParent(index, i, record->startPoint);
+    }
+    return parents;
+}
+
+void BuildHierarchy(SkeletonBuilder &builder) { AssembleHierarchy(builder, FindParents(builder)); }
+
+void AssembleHierarchy(SkeletonBuilder &builder, const std::vector<BoneRecord *> &parents) {
+    // Link, in scan order.
     ChainTails tails;
-    for (BoneRecord *record : builder.records) {
+    for (size_t i = 0; i < builder.records.size(); ++i) {
+        BoneRecord *record = builder.records[i];
         if (record->passThrough) continue;
-        BoneRecord *parent = FindJointParent(record, record->startPoint, builder.records);
         // A bone whose own end leads back to its start is not its own parent.
-        if (parent == record) parent = nullptr;
+        BoneRecord *parent = parents[i] == record ? nullptr : parents[i];
         AppendToChain(builder, tails, parent, record);
     }
     BreakParentCycles(builder, tails);

@@ -1,6 +1,5 @@
 #include "skeleton/polygon_scan.h"
 
-#include <cstring>
 #include <new>
 #include <utility>
 
@@ -14,15 +13,17 @@ struct Edge {
     float length;
 };
 
-// Marks the new record and the first earlier one of the same name.
-void CheckNameShared(SkeletonBuilder &builder, BoneRecord *record) {
-    for (BoneRecord *earlier : builder.records) {
-        if (std::strcmp(earlier->name, record->name) == 0) {
-            earlier->passThrough = 1;
-            record->passThrough = 1;
-            return;
-        }
+// Marks the new record and the first earlier one of the same name, then
+// appends the record. The index holds the first record of each name, so this
+// is the same as comparing with every earlier record in turn.
+void AppendCheckingName(SkeletonBuilder &builder, BoneRecord *record) {
+    auto first = builder.nameIndex.find(record->name);
+    if (first != builder.nameIndex.end()) {
+        first->second->passThrough = 1;
+        record->passThrough = 1;
     }
+    builder.records.push_back(record);
+    if (first == builder.nameIndex.end()) builder.nameIndex.emplace(record->name, record);
 }
 
 // The corner two different edges share.
@@ -100,11 +101,11 @@ extern "C" size_t ScanPolygon(void *userData, LWPolID polygon) {
         builder.outOfMemory = true;
         return 0;
     }
-    CheckNameShared(builder, record);
     try {
-        builder.records.push_back(record);
+        AppendCheckingName(builder, record);
     } catch (const std::bad_alloc &) {
-        ReleaseBoneRecord(record);
+        // Release it unless the list already owns it.
+        if (builder.records.empty() || builder.records.back() != record) ReleaseBoneRecord(record);
         builder.outOfMemory = true;
         return 0;
     }

@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include "reference/literal_search.h"
 #include "skeleton/bone_record.h"
 #include "skeleton/hierarchy.h"
+#include "skeleton/joint_search.h"
 
 namespace {
 
@@ -42,14 +44,17 @@ void ExpectConsistentLinks(const SkeletonBuilder &builder) {
     std::vector<const BoneRecord *> seen;
     for (const BoneRecord *record : builder.records) {
         EXPECT_FALSE(record->passThrough);
-        if (record->parent != nullptr)
+        if (record->parent != nullptr) {
             EXPECT_NE(std::find(seen.begin(), seen.end(), record->parent), seen.end())
                 << record->name << " comes before its parent";
+        }
         seen.push_back(record);
         const BoneRecord *first = record->parent ? record->parent->firstChild : builder.roots;
         bool inChain = false;
         for (const BoneRecord *member = first; member != nullptr; member = member->nextSibling) {
-            if (member->nextSibling) EXPECT_EQ(member->nextSibling->prevSibling, member);
+            if (member->nextSibling) {
+                EXPECT_EQ(member->nextSibling->prevSibling, member);
+            }
             inChain = inChain || member == record;
         }
         EXPECT_TRUE(inChain) << record->name;
@@ -125,23 +130,32 @@ const HierarchyCase kCases[] = {
 };
 
 TEST(Hierarchy, linksPrunesAndOrdersLikeTheDrawingMeans) {
-    for (const HierarchyCase &c : kCases) {
-        SkeletonBuilder builder{};
-        Fill(builder, c.drawing);
-        BuildHierarchy(builder);
-        EXPECT_EQ(Outline(builder), c.outline) << c.what;
-        ExpectConsistentLinks(builder);
-        if (c.outline.empty()) EXPECT_EQ(builder.roots, nullptr) << c.what;
-        ClearBuilder(builder);
+    for (bool literal : {false, true}) {
+        for (const HierarchyCase &c : kCases) {
+            SkeletonBuilder builder{};
+            Fill(builder, c.drawing);
+            AssembleHierarchy(builder, literal ? LiteralFindParents(builder) : FindParents(builder));
+            EXPECT_EQ(Outline(builder), c.outline) << c.what << (literal ? " (literal search)" : "");
+            ExpectConsistentLinks(builder);
+            if (c.outline.empty()) {
+                EXPECT_EQ(builder.roots, nullptr) << c.what;
+            }
+            ClearBuilder(builder);
+        }
     }
 }
 
 TEST(Hierarchy, searchSkipsOnlyTheSearcherAndFindsNothingFromNoPoint) {
     SkeletonBuilder builder{};
-    Fill(builder, {{"A", 'B', 0, 1}, {"B", 'B', 1, 2}});
-    EXPECT_EQ(FindJointParent(builder.records[0], Joint(1), builder.records), nullptr);
-    EXPECT_EQ(FindJointParent(builder.records[1], Joint(1), builder.records), builder.records[0]);
-    EXPECT_EQ(FindJointParent(nullptr, nullptr, builder.records), nullptr);
+    Fill(builder, {{"Self", 'B', 1, 2}, {"Loop", 'C', 3, 2}});
+    JointIndex index = BuildJointIndex(builder.records);
+    // At the top the searcher is skipped; the connector leads nowhere.
+    EXPECT_EQ(FindJointParent(index, 0, Joint(2)), nullptr);
+    // Through the connector the searcher is an ordinary entry.
+    EXPECT_EQ(FindJointParent(index, 0, Joint(3)), builder.records[0]);
+    EXPECT_EQ(LiteralFindJointParent(builder.records[0], Joint(3), builder.records), builder.records[0]);
+    EXPECT_EQ(FindJointParent(index, 0, nullptr), nullptr);
+    EXPECT_EQ(FindJointParent(index, 0, Joint(42)), nullptr);
     ClearBuilder(builder);
 }
 

@@ -1,0 +1,51 @@
+// The joint search: which bone triangle a joint leads to.
+#pragma once
+
+#include <stdint.h>
+
+#include <unordered_map>
+#include <vector>
+
+#include "shell/host_api.h"
+
+struct BoneRecord;
+
+// An index from each joint point to the records that touch it, in list
+// order (triangles by their end point, connectors by both ends), with the
+// working state of the searches over it. Built once per object.
+struct JointIndex {
+    const std::vector<BoneRecord *> *records;
+    std::unordered_map<LWPntID, uint32_t> nodeOf;  // point to node number
+    std::vector<LWPntID> pointOf;                  // node number to point
+    std::vector<uint32_t> firstEntry;              // per node, into entries; one more at the end
+    std::vector<uint32_t> entries;                 // record positions
+    // A record is removed from the current search's working list when its
+    // stamp equals the search's; a node is visited by the current question
+    // or passed by the current search likewise. Stamps make resetting free.
+    std::vector<uint32_t> removedIn;
+    std::vector<uint32_t> visitedIn;
+    std::vector<uint32_t> passedIn;
+    // Nodes known, in the current search, to reach no bone: the list only
+    // shrinks during a search, so a node once dead stays dead.
+    std::vector<uint32_t> deadIn;
+    std::vector<uint32_t> questionNodes;
+    uint32_t search;
+    uint32_t question;
+    // The path a successful question found: steps (record positions) from
+    // where it started, and how many of them have been taken.
+    std::vector<uint32_t> witness;
+    size_t witnessTaken;
+    struct Visit {
+        uint32_t node, next, via;
+    };
+    std::vector<Visit> stack;
+};
+
+// Indexes `records`, which must outlive the index and not change meanwhile.
+JointIndex BuildJointIndex(const std::vector<BoneRecord *> &records);
+
+// The bone triangle that `point` leads to for the record at position
+// `searcher`, exactly as a literal search over the whole list would find it
+// (see joint_search.cpp), or none. A point of none leads nowhere; a chain of
+// pass-through triangles back onto a point already passed ends with none.
+BoneRecord *FindJointParent(JointIndex &index, size_t searcher, LWPntID point);
