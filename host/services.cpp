@@ -41,6 +41,7 @@ size_t DecodeIndex(Id id, uint64_t key, size_t count) {
 template <typename MakeLine>
 void LogHostCall(MakeLine makeLine) {
     StandInHost &host = CurrentHost();
+    ++host.hostCallCount;
     if (host.options.recordHostCalls) host.hostCalls.push_back(makeLine());
 }
 
@@ -124,6 +125,7 @@ void PntBasePos(LWMeshInfo *info, LWPntID pointId, float position[3]) {
 
 LWItemID ItemFirst(int type, LWItemID owner) {
     StandInHost &host = CurrentHost();
+    ++host.enumerationCallCount;
     LogHostCall([&] { return std::string("first ") + TypeName(type) + " " + Hex(owner); });
     if (type == LWI_BONE) {
         const Item *object = host.scene.Find(owner);
@@ -137,6 +139,7 @@ LWItemID ItemFirst(int type, LWItemID owner) {
 
 LWItemID ItemNext(LWItemID id) {
     StandInHost &host = CurrentHost();
+    ++host.enumerationCallCount;
     LogHostCall([&] { return "next " + Hex(id); });
     const Item *item = host.scene.Find(id);
     if (item == nullptr) return nullptr;

@@ -48,6 +48,8 @@ class StandInHost {
     std::vector<std::string> commands;
     std::vector<RefusedCommand> refused;
     std::vector<std::string> hostCalls;
+    size_t hostCallCount = 0;         // every mesh and item call
+    size_t enumerationCallCount = 0;  // item `first` and `next` calls
 
     // Called by the tables; public so the C callbacks can reach them.
     void *Service(const char *name);

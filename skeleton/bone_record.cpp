@@ -3,14 +3,15 @@
 #include <cstring>
 #include <new>
 
-BoneRecord *CreateBoneRecord(const char *name, uint8_t vertexCount) {
-    size_t nameLength = std::strlen(name);
+BoneRecord *CreateBoneRecord(std::string_view name, uint8_t vertexCount) {
+    size_t nameLength = name.size();
     void *block = ::operator new(sizeof(BoneRecord) + nameLength + 1, std::nothrow);
     if (block == nullptr) return nullptr;
     BoneRecord *record = static_cast<BoneRecord *>(block);
     std::memset(record, 0, sizeof(BoneRecord));
     char *nameCopy = reinterpret_cast<char *>(record + 1);
-    std::memcpy(nameCopy, name, nameLength + 1);
+    std::memcpy(nameCopy, name.data(), nameLength);
+    nameCopy[nameLength] = '\0';
     record->name = nameCopy;
     record->vertexCount = vertexCount;
     return record;

@@ -49,10 +49,10 @@ struct SkeletonBuilder {
     bool outOfMemory;
 };
 
-// Returns a new record holding a copy of `name` (any length), every link and
-// `bone` cleared, `passThrough` clear, `vertexCount` set; other fields
-// zeroed. Returns null when the heap cannot supply the block.
-BoneRecord *CreateBoneRecord(const char *name, uint8_t vertexCount);
+// Returns a new record holding a copy of `name` (any length, no zero byte
+// inside), every link and `bone` cleared, `passThrough` clear, `vertexCount`
+// set; other fields zeroed. Returns null when the heap cannot supply the block.
+BoneRecord *CreateBoneRecord(std::string_view name, uint8_t vertexCount);
 
 // Releases one record block.
 void ReleaseBoneRecord(BoneRecord *record);

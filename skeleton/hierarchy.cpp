@@ -40,6 +40,7 @@ void Unlink(SkeletonBuilder &builder, BoneRecord *record) {
 // A closed ring of bones, each leading to the one before, has no root to
 // hang from. Make the ring member that came first in the scan a root (after
 // the other roots), so that every bone is reached from the roots exactly once.
+// `records` holds only bones, in scan order.
 void BreakParentCycles(SkeletonBuilder &builder, ChainTails &tails) {
     const std::vector<BoneRecord *> &records = builder.records;
     std::unordered_map<const BoneRecord *, size_t> position;
@@ -48,7 +49,7 @@ void BreakParentCycles(SkeletonBuilder &builder, ChainTails &tails) {
 
     std::vector<size_t> walkOf(records.size(), 0);  // 0: not yet walked
     for (size_t i = 0; i < records.size(); ++i) {
-        if (records[i]->passThrough || walkOf[i] != 0) continue;
+        if (walkOf[i] != 0) continue;
         size_t walk = i + 1;
         BoneRecord *record = records[i];
         while (record != nullptr && walkOf[position[record]] == 0) {
@@ -110,10 +111,9 @@ void AssembleHierarchy(SkeletonBuilder &builder, const std::vector<BoneRecord *>
         BoneRecord *parent = parents[i] == record ? nullptr : parents[i];
         AppendToChain(builder, tails, parent, record);
     }
-    BreakParentCycles(builder, tails);
-
     // Prune what never becomes a bone; nothing links to it.
     RemovePassThroughRecords(builder);
+    BreakParentCycles(builder, tails);
 
     // Order: parents before children, every chain in link order.
     builder.cursor = 0;

@@ -26,6 +26,8 @@
 // A question "does F reach a bone" is a depth-first search in list order
 // whose path is kept as a witness: while the walk follows the witness it
 // needs no new question, and where only one option is left none is needed.
+// When the question took the first option at every point of its path, that
+// path is the walk itself and its bone the answer, with no walk at all.
 #include "skeleton/joint_search.h"
 
 #include "skeleton/bone_record.h"
@@ -34,31 +36,53 @@ namespace {
 
 constexpr uint32_t kNoNode = UINT32_MAX;
 
-uint32_t NodeOf(const JointIndex &index, LWPntID point) {
-    if (point == nullptr) return kNoNode;
-    auto found = index.nodeOf.find(point);
-    return found == index.nodeOf.end() ? kNoNode : found->second;
+size_t SlotOf(const JointIndex &index, LWPntID point) {
+    uint64_t key = static_cast<uint64_t>(reinterpret_cast<uintptr_t>(point));
+    size_t mask = index.slots.size() - 1;
+    size_t slot = static_cast<size_t>((key * 0x9E3779B97F4A7C15ull) >> 20) & mask;
+    while (index.slots[slot].point != nullptr && index.slots[slot].point != point) slot = (slot + 1) & mask;
+    return slot;
 }
 
-const BoneRecord &Record(const JointIndex &index, uint32_t position) { return *(*index.records)[position]; }
+uint32_t NodeOf(const JointIndex &index, LWPntID point) {
+    if (point == nullptr) return kNoNode;
+    const JointIndex::Slot &slot = index.slots[SlotOf(index, point)];
+    return slot.point == nullptr ? kNoNode : slot.node;
+}
+
+// The node of a point, numbering it if it is new.
+uint32_t AddNode(JointIndex &index, LWPntID point) {
+    if (point == nullptr) return kNoNode;
+    size_t slot = SlotOf(index, point);
+    if (index.slots[slot].point != nullptr) return index.slots[slot].node;
+    uint32_t node = index.nodeCount++;
+    index.slots[slot] = {point, node};
+    if (2 * static_cast<size_t>(index.nodeCount) > index.slots.size()) {
+        // Half full: double the table and place every point again.
+        std::vector<JointIndex::Slot> old(2 * index.slots.size(), JointIndex::Slot{nullptr, 0});
+        old.swap(index.slots);
+        for (const JointIndex::Slot &moved : old)
+            if (moved.point != nullptr) index.slots[SlotOf(index, moved.point)] = moved;
+    }
+    return node;
+}
 
 bool Removed(const JointIndex &index, uint32_t position) { return index.removedIn[position] == index.search; }
 
-// The far end of a connector followed from `point`: its start when it ends
-// at the point, else its end.
-LWPntID FarEnd(const BoneRecord &connector, LWPntID point) {
-    return connector.endPoint == point ? connector.startPoint : connector.endPoint;
+// The far end of a connector followed from `node`: its start when it ends
+// there, else its end.
+uint32_t FarEnd(const JointIndex &index, uint32_t connector, uint32_t node) {
+    return index.endNode[connector] == node ? index.startNode[connector] : index.endNode[connector];
 }
 
-// Does `point` reach a bone triangle through the options still open? On
+// Does `start` reach a bone triangle through the options still open? On
 // success the path is left in the witness.
-bool ReachesBone(JointIndex &index, LWPntID point) {
-    uint32_t start = NodeOf(index, point);
-    if (start == kNoNode || index.deadIn[start] == index.search) return false;
+bool ReachesBone(JointIndex &index, uint32_t start) {
+    if (start == kNoNode || index.stamps[start].deadIn == index.search) return false;
     ++index.question;
     index.stack.clear();
-    index.stack.push_back({start, index.firstEntry[start], 0});
-    index.visitedIn[start] = index.question;
+    index.stack.push_back({start, index.firstEntry[start], UINT32_MAX, true, false});
+    index.stamps[start].visitedIn = index.question;
     index.questionNodes.assign(1, start);
     while (!index.stack.empty()) {
         JointIndex::Visit &visit = index.stack.back();
@@ -67,32 +91,37 @@ bool ReachesBone(JointIndex &index, LWPntID point) {
             continue;
         }
         uint32_t position = index.entries[visit.next++];
-        const BoneRecord &entry = Record(index, position);
-        LWPntID onward;
-        if (entry.vertexCount == 3) {
-            if (!entry.passThrough) {
+        JointIndex::Kind kind = index.kind[position];
+        uint32_t node;
+        if (kind != JointIndex::kConnector) {
+            if (kind == JointIndex::kBone) {
                 index.witness.clear();
                 for (size_t i = 1; i < index.stack.size(); ++i) index.witness.push_back(index.stack[i].via);
                 index.witness.push_back(position);
                 index.witnessTaken = 0;
+                index.reached = (*index.records)[position];
+                index.reachedDirectly = visit.direct && !visit.passedOption;
                 return true;
             }
             // The first triangle ends this point's options.
             visit.next = index.firstEntry[visit.node + 1];
-            onward = entry.startPoint;
+            node = index.startNode[position];
         } else {
-            if (Removed(index, position)) continue;
-            onward = FarEnd(entry, index.pointOf[visit.node]);
+            // The connector arrived by is gone from the walk's list: no option.
+            if (Removed(index, position) || position == visit.via) continue;
+            node = FarEnd(index, position, visit.node);
         }
-        uint32_t node = NodeOf(index, onward);
-        if (node == kNoNode || index.visitedIn[node] == index.question || index.deadIn[node] == index.search)
+        bool direct = visit.direct && !visit.passedOption;
+        visit.passedOption = true;
+        if (node == kNoNode || index.stamps[node].visitedIn == index.question ||
+            index.stamps[node].deadIn == index.search)
             continue;
-        index.visitedIn[node] = index.question;
+        index.stamps[node].visitedIn = index.question;
         index.questionNodes.push_back(node);
-        index.stack.push_back({node, index.firstEntry[node], position});
+        index.stack.push_back({node, index.firstEntry[node], position, direct, false});
     }
     // Everything this question could reach reaches no bone.
-    for (uint32_t node : index.questionNodes) index.deadIn[node] = index.search;
+    for (uint32_t node : index.questionNodes) index.stamps[node].deadIn = index.search;
     return false;
 }
 
@@ -104,42 +133,40 @@ bool WitnessNextIs(const JointIndex &index, uint32_t position) {
 bool LaterOptionAt(const JointIndex &index, uint32_t node, uint32_t slot) {
     for (uint32_t s = slot + 1; s < index.firstEntry[node + 1]; ++s) {
         uint32_t position = index.entries[s];
-        if (Record(index, position).vertexCount == 3 || !Removed(index, position)) return true;
+        if (index.kind[position] != JointIndex::kConnector || !Removed(index, position)) return true;
     }
     return false;
 }
 
-// The forward walk of a search known to succeed from `point`.
-BoneRecord *WalkToBone(JointIndex &index, LWPntID point) {
-    uint32_t node = NodeOf(index, point);
+// The forward walk of a search known to succeed from `node`.
+BoneRecord *WalkToBone(JointIndex &index, uint32_t node) {
     while (node != kNoNode) {
         uint32_t next = kNoNode;
         for (uint32_t slot = index.firstEntry[node]; slot < index.firstEntry[node + 1]; ++slot) {
             uint32_t position = index.entries[slot];
-            BoneRecord *entry = (*index.records)[position];
-            if (entry->vertexCount == 3) {
-                if (!entry->passThrough) return entry;
+            JointIndex::Kind kind = index.kind[position];
+            if (kind != JointIndex::kConnector) {
+                if (kind == JointIndex::kBone) return (*index.records)[position];
                 if (WitnessNextIs(index, position))
                     ++index.witnessTaken;
                 else
                     index.witness.clear();
-                point = entry->startPoint;
-                next = NodeOf(index, point);
+                next = index.startNode[position];
                 break;
             }
             if (Removed(index, position)) continue;
             index.removedIn[position] = index.search;
-            LWPntID farEnd = FarEnd(*entry, point);
+            uint32_t farEnd = FarEnd(index, position, node);
             if (WitnessNextIs(index, position)) {
                 ++index.witnessTaken;
             } else if (LaterOptionAt(index, node, slot)) {
                 // Several ways on: enter this one only if it leads somewhere.
                 if (!ReachesBone(index, farEnd)) continue;
+                if (index.reachedDirectly) return index.reached;
             } else {
                 index.witness.clear();
             }
-            point = farEnd;
-            next = NodeOf(index, point);
+            next = farEnd;
             break;
         }
         node = next;
@@ -153,41 +180,54 @@ BoneRecord *WalkToBone(JointIndex &index, LWPntID point) {
 JointIndex BuildJointIndex(const std::vector<BoneRecord *> &records) {
     JointIndex index{};
     index.records = &records;
-    std::vector<uint32_t> count;
-    auto touch = [&](LWPntID point, bool counting, uint32_t position) {
-        if (point == nullptr) return;
-        auto found = index.nodeOf.try_emplace(point, static_cast<uint32_t>(index.pointOf.size()));
-        if (found.second) {
-            index.pointOf.push_back(point);
-            count.push_back(0);
-        }
-        uint32_t node = found.first->second;
-        if (counting)
-            ++count[node];
-        else
-            index.entries[index.firstEntry[node] + count[node]++] = position;
-    };
-    // Two passes over the list: count each point's entries, then place them.
-    for (int pass = 0; pass < 2; ++pass) {
-        bool counting = pass == 0;
-        if (!counting) {
-            index.firstEntry.assign(index.pointOf.size() + 1, 0);
-            for (size_t node = 0; node < count.size(); ++node)
-                index.firstEntry[node + 1] = index.firstEntry[node] + count[node];
-            index.entries.resize(index.firstEntry.back());
-            count.assign(count.size(), 0);
-        }
-        for (uint32_t position = 0; position < records.size(); ++position) {
-            const BoneRecord &record = *records[position];
-            touch(record.endPoint, counting, position);
-            if (record.vertexCount == 2 && record.startPoint != record.endPoint)
-                touch(record.startPoint, counting, position);
-        }
+    // Room for as many points as records without growing; meshes of
+    // connectors have about that many.
+    size_t slots = 64;
+    while (slots < 2 * records.size()) slots *= 2;
+    index.slots.assign(slots, JointIndex::Slot{nullptr, 0});
+
+    // Number the points: triangles are found by their end, connectors by
+    // both ends. A triangle's start is numbered too, as a pass-through step
+    // leads there.
+    index.startNode.resize(records.size());
+    index.endNode.resize(records.size());
+    index.kind.resize(records.size());
+    for (size_t position = 0; position < records.size(); ++position) {
+        const BoneRecord &record = *records[position];
+        index.endNode[position] = AddNode(index, record.endPoint);
+        index.startNode[position] = AddNode(index, record.startPoint);
+        index.kind[position] = record.vertexCount == 2 ? JointIndex::kConnector
+                               : record.passThrough    ? JointIndex::kPassThroughTriangle
+                                                       : JointIndex::kBone;
     }
+
+    // Each node's entries in list order: count, then place.
+    size_t nodes = index.nodeCount;
+    index.firstEntry.assign(nodes + 1, 0);
+    auto entryNodes = [&](uint32_t position, uint32_t &first, uint32_t &second) {
+        first = index.endNode[position];
+        second = index.kind[position] == JointIndex::kConnector && index.startNode[position] != first
+                     ? index.startNode[position]
+                     : kNoNode;
+    };
+    for (uint32_t position = 0; position < records.size(); ++position) {
+        uint32_t first, second;
+        entryNodes(position, first, second);
+        if (first != kNoNode) ++index.firstEntry[first + 1];
+        if (second != kNoNode) ++index.firstEntry[second + 1];
+    }
+    for (size_t node = 0; node < nodes; ++node) index.firstEntry[node + 1] += index.firstEntry[node];
+    index.entries.resize(index.firstEntry.back());
+    std::vector<uint32_t> filled(index.firstEntry.begin(), index.firstEntry.end() - 1);
+    for (uint32_t position = 0; position < records.size(); ++position) {
+        uint32_t first, second;
+        entryNodes(position, first, second);
+        if (first != kNoNode) index.entries[filled[first]++] = position;
+        if (second != kNoNode) index.entries[filled[second]++] = position;
+    }
+
     index.removedIn.assign(records.size(), 0);
-    index.visitedIn.assign(index.pointOf.size(), 0);
-    index.passedIn.assign(index.pointOf.size(), 0);
-    index.deadIn.assign(index.pointOf.size(), 0);
+    index.stamps.assign(nodes, {0, 0, 0});
     return index;
 }
 
@@ -197,23 +237,23 @@ BoneRecord *FindJointParent(JointIndex &index, size_t searcher, LWPntID point) {
     // connector's branch may fail, so every branch is asked about first.
     uint32_t node = NodeOf(index, point);
     while (node != kNoNode) {
-        if (index.passedIn[node] == index.search) return nullptr;  // pass-through loop
-        index.passedIn[node] = index.search;
+        if (index.stamps[node].passedIn == index.search) return nullptr;  // pass-through loop
+        index.stamps[node].passedIn = index.search;
         uint32_t next = kNoNode;
         for (uint32_t slot = index.firstEntry[node]; slot < index.firstEntry[node + 1]; ++slot) {
             uint32_t position = index.entries[slot];
             if (position == searcher) continue;
-            BoneRecord *entry = (*index.records)[position];
-            if (entry->vertexCount == 3) {
-                if (!entry->passThrough) return entry;
-                point = entry->startPoint;
-                next = NodeOf(index, point);
+            JointIndex::Kind kind = index.kind[position];
+            if (kind != JointIndex::kConnector) {
+                if (kind == JointIndex::kBone) return (*index.records)[position];
+                next = index.startNode[position];
                 break;
             }
             if (Removed(index, position)) continue;
             index.removedIn[position] = index.search;
-            LWPntID farEnd = FarEnd(*entry, point);
-            if (ReachesBone(index, farEnd)) return WalkToBone(index, farEnd);
+            uint32_t farEnd = FarEnd(index, position, node);
+            if (ReachesBone(index, farEnd))
+                return index.reachedDirectly ? index.reached : WalkToBone(index, farEnd);
         }
         node = next;
     }

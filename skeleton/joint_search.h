@@ -3,7 +3,6 @@
 
 #include <stdint.h>
 
-#include <unordered_map>
 #include <vector>
 
 #include "shell/host_api.h"
@@ -15,19 +14,32 @@ struct BoneRecord;
 // working state of the searches over it. Built once per object.
 struct JointIndex {
     const std::vector<BoneRecord *> *records;
-    std::unordered_map<LWPntID, uint32_t> nodeOf;  // point to node number
-    std::vector<LWPntID> pointOf;                  // node number to point
+    // Point to node number: open addressing, a power of two of slots kept
+    // at most half full; a slot without a point is empty.
+    struct Slot {
+        LWPntID point;
+        uint32_t node;
+    };
+    std::vector<Slot> slots;
+    uint32_t nodeCount;
+    std::vector<uint32_t> startNode, endNode;      // per record; UINT32_MAX for none
+    // Per record, what the search needs of it without reading the record.
+    enum Kind : uint8_t { kConnector, kBone, kPassThroughTriangle };
+    std::vector<Kind> kind;
     std::vector<uint32_t> firstEntry;              // per node, into entries; one more at the end
     std::vector<uint32_t> entries;                 // record positions
     // A record is removed from the current search's working list when its
     // stamp equals the search's; a node is visited by the current question
     // or passed by the current search likewise. Stamps make resetting free.
     std::vector<uint32_t> removedIn;
-    std::vector<uint32_t> visitedIn;
-    std::vector<uint32_t> passedIn;
-    // Nodes known, in the current search, to reach no bone: the list only
-    // shrinks during a search, so a node once dead stays dead.
-    std::vector<uint32_t> deadIn;
+    struct NodeStamps {
+        uint32_t visitedIn;
+        uint32_t passedIn;
+        // Known, in this search, to reach no bone: the list only shrinks
+        // during a search, so a node once dead stays dead.
+        uint32_t deadIn;
+    };
+    std::vector<NodeStamps> stamps;
     std::vector<uint32_t> questionNodes;
     uint32_t search;
     uint32_t question;
@@ -35,8 +47,15 @@ struct JointIndex {
     // where it started, and how many of them have been taken.
     std::vector<uint32_t> witness;
     size_t witnessTaken;
+    // The bone the last successful question reached, and whether the walk
+    // from its start would take exactly the question's path to it.
+    BoneRecord *reached;
+    bool reachedDirectly;
     struct Visit {
         uint32_t node, next, via;
+        // Every step from the question's start to here took the first
+        // option there, and nothing at this node has been passed over yet.
+        bool direct, passedOption;
     };
     std::vector<Visit> stack;
 };

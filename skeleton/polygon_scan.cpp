@@ -1,6 +1,7 @@
 #include "skeleton/polygon_scan.h"
 
 #include <new>
+#include <string_view>
 #include <utility>
 
 #include "skeleton/bone_record.h"
@@ -16,14 +17,14 @@ struct Edge {
 // Marks the new record and the first earlier one of the same name, then
 // appends the record. The index holds the first record of each name, so this
 // is the same as comparing with every earlier record in turn.
-void AppendCheckingName(SkeletonBuilder &builder, BoneRecord *record) {
-    auto first = builder.nameIndex.find(record->name);
+void AppendCheckingName(SkeletonBuilder &builder, BoneRecord *record, std::string_view name) {
+    auto first = builder.nameIndex.find(name);
     if (first != builder.nameIndex.end()) {
         first->second->passThrough = 1;
         record->passThrough = 1;
     }
     builder.records.push_back(record);
-    if (first == builder.nameIndex.end()) builder.nameIndex.emplace(record->name, record);
+    if (first == builder.nameIndex.end()) builder.nameIndex.emplace(std::string_view(record->name, name.size()), record);
 }
 
 // The corner two different edges share.
@@ -91,10 +92,10 @@ extern "C" size_t ScanPolygon(void *userData, LWPolID polygon) {
     if (count < 2 || count > 3) return 0;
     LWPntID points[3] = {nullptr, nullptr, nullptr};
     for (int i = 0; i < count; ++i) points[i] = mesh->polVertex(mesh, polygon, i);
-    const char *name = mesh->polTag(mesh, polygon, LWID_SURF);
+    const char *tag = mesh->polTag(mesh, polygon, LWID_SURF);
     // A polygon without a surface is named by the empty name, so that an
     // unnamed connector still links.
-    if (name == nullptr) name = "";
+    std::string_view name = tag != nullptr ? std::string_view(tag) : std::string_view();
 
     BoneRecord *record = CreateBoneRecord(name, static_cast<uint8_t>(count));
     if (record == nullptr) {
@@ -102,7 +103,7 @@ extern "C" size_t ScanPolygon(void *userData, LWPolID polygon) {
         return 0;
     }
     try {
-        AppendCheckingName(builder, record);
+        AppendCheckingName(builder, record, name);
     } catch (const std::bad_alloc &) {
         // Release it unless the list already owns it.
         if (builder.records.empty() || builder.records.back() != record) ReleaseBoneRecord(record);

@@ -1,0 +1,276 @@
+// Times whole activations of the module through the stand-in host on large
+// generated meshes, beside the time the host needs merely to walk the same
+// mesh, and the literal reference where it finishes.
+#include <sys/resource.h>
+
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <benchmark/benchmark.h>
+
+#include "host/module_loader.h"
+#include "host/services.h"
+#include "reference/literal_search.h"
+#include "shell/services.h"
+#include "skeleton/bone_record.h"
+#include "skeleton/hierarchy.h"
+#include "skeleton/polygon_scan.h"
+
+using vexil_host::Mesh;
+using vexil_host::Scene;
+using vexil_host::StandInHost;
+
+namespace {
+
+// A bone triangle from joint to tip, its roll corner a tenth of the way
+// sideways, so the corners are told apart by length.
+void AddBone(Mesh &mesh, const std::string &name, uint32_t joint, uint32_t tip) {
+    const auto &j = mesh.points[joint];
+    const auto &t = mesh.points[tip];
+    float dx = t[0] - j[0], dy = t[1] - j[1], dz = t[2] - j[2];
+    float length = std::sqrt(dx * dx + dy * dy + dz * dz);
+    // Any direction not along the bone.
+    uint32_t roll = std::fabs(dx) < 0.5f * length ? mesh.AddPoint(j[0] + 0.1f * length, j[1], j[2])
+                                                  : mesh.AddPoint(j[0], j[1] + 0.1f * length, j[2]);
+    mesh.AddPolygon({joint, tip, roll}, name);
+}
+
+// (a) Quadrangles, 200,000 hair guides in chains of five, and 500 bones.
+std::unique_ptr<Mesh> CharacterWithHair() {
+    auto mesh = std::make_unique<Mesh>();
+    uint32_t root = mesh->AddPoint(0, 0, 0);
+    std::vector<uint32_t> tips = {mesh->AddPoint(0, 1, 0)};
+    AddBone(*mesh, "Bone0", root, tips[0]);
+    for (int i = 1; i < 500; ++i) {
+        uint32_t parentTip = tips[(i - 1) / 2];
+        const auto p = mesh->points[parentTip];
+        tips.push_back(mesh->AddPoint(p[0] + (i % 2 ? 0.3f : -0.3f), p[1] + 0.5f, p[2] + 0.01f * static_cast<float>(i)));
+        AddBone(*mesh, "Bone" + std::to_string(i), parentTip, tips.back());
+    }
+    for (int guide = 0; guide < 40000; ++guide) {
+        uint32_t previous = mesh->AddPoint(static_cast<float>(guide % 200), 2, static_cast<float>(guide / 200));
+        for (int segment = 1; segment <= 5; ++segment) {
+            uint32_t next = mesh->AddPoint(static_cast<float>(guide % 200), 2 + 0.1f * static_cast<float>(segment),
+                                           static_cast<float>(guide / 200));
+            mesh->AddPolygon({previous, next}, "Hair");
+            previous = next;
+        }
+    }
+    const size_t quads = 1000000 - 200000 - 500;
+    for (size_t q = 0; q < quads; ++q) {
+        float x = static_cast<float>(q % 1000), z = static_cast<float>(q / 1000);
+        uint32_t a = mesh->AddPoint(x, 0, z), b = mesh->AddPoint(x + 1, 0, z), c = mesh->AddPoint(x + 1, 0, z + 1),
+                 d = mesh->AddPoint(x, 0, z + 1);
+        mesh->AddPolygon({a, b, c, d}, "Skin");
+    }
+    return mesh;
+}
+
+// (b) A parent bone and its child joined by one chain of 100,000 connectors,
+// drawn alternately forwards and backwards.
+std::unique_ptr<Mesh> LongConnectorChain() {
+    auto mesh = std::make_unique<Mesh>();
+    uint32_t start = mesh->AddPoint(0, 0, 0), tip = mesh->AddPoint(0, 1, 0);
+    uint32_t previous = tip;
+    for (int i = 1; i <= 100000; ++i) {
+        uint32_t next = mesh->AddPoint(0.001f * static_cast<float>(i), 1, 0);
+        if (i % 2)
+            mesh->AddPolygon({previous, next}, "Link");
+        else
+            mesh->AddPolygon({next, previous}, "Link");
+        previous = next;
+    }
+    AddBone(*mesh, "Child", previous, mesh->AddPoint(100, 2, 0));
+    AddBone(*mesh, "Parent", start, tip);
+    return mesh;
+}
+
+// (c) A 100 x 100 grid of connectors around the child's joint, with the
+// parent's tip on the far corner.
+std::unique_ptr<Mesh> ConnectorCage() {
+    auto mesh = std::make_unique<Mesh>();
+    const int n = 100;
+    std::vector<uint32_t> node(n * n);
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j) node[i * n + j] = mesh->AddPoint(static_cast<float>(i), static_cast<float>(j), 0);
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j) {
+            if (j + 1 < n) mesh->AddPolygon({node[i * n + j], node[i * n + j + 1]}, "Cage");
+            if (i + 1 < n) mesh->AddPolygon({node[i * n + j], node[(i + 1) * n + j]}, "Cage");
+        }
+    AddBone(*mesh, "Child", node[50 * n + 50], mesh->AddPoint(50, 50, 10));
+    AddBone(*mesh, "Parent", mesh->AddPoint(99, 99, -10), node[99 * n + 99]);
+    return mesh;
+}
+
+// A tree of `count` bones, each hanging from bone i / `fanOut`; a fan-out of
+// 1 makes a rope, each bone the child of the one before.
+std::unique_ptr<Mesh> BoneTree(int count, int fanOut) {
+    auto mesh = std::make_unique<Mesh>();
+    std::vector<uint32_t> tips;
+    uint32_t root = mesh->AddPoint(0, 0, 0);
+    for (int i = 0; i < count; ++i) {
+        uint32_t joint = i == 0 ? root : tips[(i - 1) / fanOut];
+        const auto p = mesh->points[joint];
+        tips.push_back(mesh->AddPoint(p[0] + 0.01f * static_cast<float>(i % 7), p[1] + 1, p[2]));
+        AddBone(*mesh, "Bone" + std::to_string(i), joint, tips.back());
+    }
+    return mesh;
+}
+
+std::unique_ptr<Mesh> CopyOf(const Mesh &mesh) {
+    auto copy = std::make_unique<Mesh>();
+    copy->points = mesh.points;
+    copy->polygonFirstVertex = mesh.polygonFirstVertex;
+    copy->vertices = mesh.vertices;
+    copy->polygonSurface = mesh.polygonSurface;
+    copy->surfaces = mesh.surfaces;
+    return copy;
+}
+
+void ReportPeakMemory(benchmark::State &state) {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_rss_MiB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+// One whole activation through the loaded module, `runs` times on one scene;
+// the last run is timed. One untimed activation comes first: memory new to
+// the process costs far more here than memory it has used before, and a
+// host session that runs the module has used it.
+void TimeActivation(benchmark::State &state, const Mesh &mesh, int runs) {
+    vexil_host::LoadedModule module(VEXIL_MODULE_PATH);
+    {
+        Scene scene;
+        scene.selection = {scene.AddObject("Rig", CopyOf(mesh))};
+        StandInHost host(scene);
+        module.Activation()(LWLAYOUTGENERIC_VERSION, host.Global(), host.Generic(), nullptr);
+    }
+    size_t hostCalls = 0, enumerationCalls = 0, commands = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Scene scene;
+        scene.selection = {scene.AddObject("Rig", CopyOf(mesh))};
+        StandInHost host(scene);
+        for (int run = 1; run < runs; ++run)
+            module.Activation()(LWLAYOUTGENERIC_VERSION, host.Global(), host.Generic(), nullptr);
+        host.hostCallCount = host.enumerationCallCount = 0;
+        host.commands.clear();
+        state.ResumeTiming();
+        int status = module.Activation()(LWLAYOUTGENERIC_VERSION, host.Global(), host.Generic(), nullptr);
+        state.PauseTiming();
+        if (status != AFUNC_OK) state.SkipWithError("the module failed");
+        hostCalls = host.hostCallCount;
+        enumerationCalls = host.enumerationCallCount;
+        commands = host.commands.size();
+        state.ResumeTiming();
+    }
+    state.counters["host_calls"] = static_cast<double>(hostCalls);
+    state.counters["bone_enumeration_calls"] = static_cast<double>(enumerationCalls);
+    state.counters["commands"] = static_cast<double>(commands);
+    ReportPeakMemory(state);
+}
+
+// What a module must at least cost: the host walking the mesh once, reading
+// each polygon's size, vertices, surface and positions.
+size_t ReadEverything(void *data, LWPolID polygon) {
+    LWMeshInfo *mesh = static_cast<LWMeshInfo *>(data);
+    int size = mesh->polSize(mesh, polygon);
+    float sum = 0;
+    for (int i = 0; i < size; ++i) {
+        float position[3];
+        mesh->pntBasePos(mesh, mesh->polVertex(mesh, polygon, i), position);
+        sum += position[0];
+    }
+    benchmark::DoNotOptimize(mesh->polTag(mesh, polygon, LWID_SURF));
+    benchmark::DoNotOptimize(sum);
+    return 0;
+}
+
+void TimeBareWalk(benchmark::State &state, const Mesh &mesh) {
+    Scene scene;
+    LWItemID object = scene.AddObject("Rig", CopyOf(mesh));
+    StandInHost host(scene);
+    LWMeshInfo *info = host.MeshOf(object);
+    for (auto _ : state) info->scanPolys(info, ReadEverything, info);
+}
+
+// Scans the mesh, then times hierarchy building alone by the given search.
+template <typename FindParentsFunction>
+void TimeHierarchy(benchmark::State &state, const Mesh &mesh, FindParentsFunction findParents) {
+    Scene scene;
+    LWItemID object = scene.AddObject("Rig", CopyOf(mesh));
+    StandInHost host(scene);
+    for (auto _ : state) {
+        state.PauseTiming();
+        SkeletonBuilder builder{};
+        builder.mesh = host.MeshOf(object);
+        builder.mesh->scanPolys(builder.mesh, ScanPolygon, &builder);
+        state.ResumeTiming();
+        AssembleHierarchy(builder, findParents(builder));
+        state.PauseTiming();
+        ClearBuilder(builder);
+        state.ResumeTiming();
+    }
+    ReportPeakMemory(state);
+}
+
+const Mesh &Character() {
+    static const std::unique_ptr<Mesh> mesh = CharacterWithHair();
+    return *mesh;
+}
+const Mesh &Chain() {
+    static const std::unique_ptr<Mesh> mesh = LongConnectorChain();
+    return *mesh;
+}
+const Mesh &Cage() {
+    static const std::unique_ptr<Mesh> mesh = ConnectorCage();
+    return *mesh;
+}
+const Mesh &Tree() {
+    static const std::unique_ptr<Mesh> mesh = BoneTree(5000, 4);
+    return *mesh;
+}
+const Mesh &Rope() {
+    static const std::unique_ptr<Mesh> mesh = BoneTree(100000, 1);
+    return *mesh;
+}
+
+void A_Character_Activation(benchmark::State &state) { TimeActivation(state, Character(), 1); }
+void A_Character_BareWalk(benchmark::State &state) { TimeBareWalk(state, Character()); }
+void B_ConnectorChain_Activation(benchmark::State &state) { TimeActivation(state, Chain(), 1); }
+void B_ConnectorChain_BareWalk(benchmark::State &state) { TimeBareWalk(state, Chain()); }
+void C_ConnectorCage_Activation(benchmark::State &state) { TimeActivation(state, Cage(), 1); }
+void C_ConnectorCage_BareWalk(benchmark::State &state) { TimeBareWalk(state, Cage()); }
+void D_BoneTree_FirstRun(benchmark::State &state) { TimeActivation(state, Tree(), 1); }
+void D_BoneTree_SecondRun(benchmark::State &state) { TimeActivation(state, Tree(), 2); }
+void D_BoneTree_BareWalk(benchmark::State &state) { TimeBareWalk(state, Tree()); }
+void D_BoneTree_Hierarchy(benchmark::State &state) { TimeHierarchy(state, Tree(), FindParents); }
+void D_BoneTree_LiteralHierarchy(benchmark::State &state) { TimeHierarchy(state, Tree(), LiteralFindParents); }
+void E_Rope_Hierarchy(benchmark::State &state) { TimeHierarchy(state, Rope(), FindParents); }
+void E_Rope_BareWalk(benchmark::State &state) { TimeBareWalk(state, Rope()); }
+
+}  // namespace
+
+BENCHMARK(A_Character_Activation)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(A_Character_BareWalk)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(B_ConnectorChain_Activation)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(B_ConnectorChain_BareWalk)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(C_ConnectorCage_Activation)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(C_ConnectorCage_BareWalk)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(D_BoneTree_FirstRun)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(D_BoneTree_SecondRun)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(D_BoneTree_BareWalk)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(D_BoneTree_Hierarchy)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(D_BoneTree_LiteralHierarchy)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(E_Rope_Hierarchy)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(E_Rope_BareWalk)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+
+namespace {
+void B_ConnectorChain_Hierarchy(benchmark::State &state) { TimeHierarchy(state, Chain(), FindParents); }
+}  // namespace
+BENCHMARK(B_ConnectorChain_Hierarchy)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK_MAIN();
