@@ -7,9 +7,25 @@
 
 namespace vexil_host {
 
+thread_local bool insideHostCall = false;
+
 namespace {
 
 StandInHost *current = nullptr;
+
+// Marks the time spent in the host's own code, for tests that tell the
+// module's allocations from the host's.
+struct HostCallScope {
+    bool outer = insideHostCall;
+    HostCallScope() { insideHostCall = true; }
+    ~HostCallScope() { insideHostCall = outer; }
+};
+
+struct ModuleCallScope {
+    bool outer = insideHostCall;
+    ModuleCallScope() { insideHostCall = false; }
+    ~ModuleCallScope() { insideHostCall = outer; }
+};
 
 // Point and polygon IDs are indices scrambled by an odd multiplier: opaque,
 // never a valid address, never an index or a position, so a module that
@@ -77,16 +93,23 @@ const Mesh &MeshFrom(LWMeshInfo *info) {
 // ---- LWMeshInfo ----
 
 int ScanPolys(LWMeshInfo *info, LWPolScanFunc *callback, void *userData) {
+    HostCallScope inHost;
     const Mesh &mesh = MeshFrom(info);
     LogHostCall([&] { return "scanPolys"; });
     for (size_t polygon = 0; polygon < mesh.PolygonCount(); ++polygon) {
-        size_t result = callback(userData, EncodeIndex<LWPolID>(polygon, kPolygonKey));
+        size_t result;
+        {
+            // The callback is the module's code, not the host's.
+            ModuleCallScope inModule;
+            result = callback(userData, EncodeIndex<LWPolID>(polygon, kPolygonKey));
+        }
         if (result != 0) return static_cast<int>(result);
     }
     return 0;
 }
 
 int PolSize(LWMeshInfo *info, LWPolID polygonId) {
+    HostCallScope inHost;
     const Mesh &mesh = MeshFrom(info);
     size_t polygon = DecodeIndex(polygonId, kPolygonKey, mesh.PolygonCount());
     LogHostCall([&] { return "polSize " + std::to_string(polygon); });
@@ -94,6 +117,7 @@ int PolSize(LWMeshInfo *info, LWPolID polygonId) {
 }
 
 LWPntID PolVertex(LWMeshInfo *info, LWPolID polygonId, int vertex) {
+    HostCallScope inHost;
     const Mesh &mesh = MeshFrom(info);
     size_t polygon = DecodeIndex(polygonId, kPolygonKey, mesh.PolygonCount());
     LogHostCall([&] { return "polVertex " + std::to_string(polygon) + " " + std::to_string(vertex); });
@@ -103,6 +127,7 @@ LWPntID PolVertex(LWMeshInfo *info, LWPolID polygonId, int vertex) {
 }
 
 const char *PolTag(LWMeshInfo *info, LWPolID polygonId, LWID tagType) {
+    HostCallScope inHost;
     const Mesh &mesh = MeshFrom(info);
     size_t polygon = DecodeIndex(polygonId, kPolygonKey, mesh.PolygonCount());
     LogHostCall([&] { return "polTag " + std::to_string(polygon) + (tagType == LWID_SURF ? " SURF" : " other"); });
@@ -111,6 +136,7 @@ const char *PolTag(LWMeshInfo *info, LWPolID polygonId, LWID tagType) {
 }
 
 void PntBasePos(LWMeshInfo *info, LWPntID pointId, float position[3]) {
+    HostCallScope inHost;
     const Mesh &mesh = MeshFrom(info);
     size_t point = DecodeIndex(pointId, kPointKey, mesh.points.size());
     LogHostCall([&] { return "pntBasePos " + std::to_string(point); });
@@ -124,6 +150,7 @@ void PntBasePos(LWMeshInfo *info, LWPntID pointId, float position[3]) {
 // ---- LWItemInfo ----
 
 LWItemID ItemFirst(int type, LWItemID owner) {
+    HostCallScope inHost;
     StandInHost &host = CurrentHost();
     ++host.enumerationCallCount;
     LogHostCall([&] { return std::string("first ") + TypeName(type) + " " + Hex(owner); });
@@ -138,6 +165,7 @@ LWItemID ItemFirst(int type, LWItemID owner) {
 }
 
 LWItemID ItemNext(LWItemID id) {
+    HostCallScope inHost;
     StandInHost &host = CurrentHost();
     ++host.enumerationCallCount;
     LogHostCall([&] { return "next " + Hex(id); });
@@ -158,6 +186,7 @@ LWItemID ItemNext(LWItemID id) {
 }
 
 const char *ItemName(LWItemID id) {
+    HostCallScope inHost;
     StandInHost &host = CurrentHost();
     LogHostCall([&] { return "name " + Hex(id); });
     const Item *item = host.scene.Find(id);
@@ -165,6 +194,7 @@ const char *ItemName(LWItemID id) {
 }
 
 int ItemType_(LWItemID id) {
+    HostCallScope inHost;
     StandInHost &host = CurrentHost();
     LogHostCall([&] { return "type " + Hex(id); });
     const Item *item = host.scene.Find(id);
@@ -176,6 +206,7 @@ LWItemInfo itemInfo = {ItemFirst, ItemNext, ItemName, ItemType_};
 // ---- LWObjectInfo ----
 
 LWMeshInfo *ObjectMeshInfo(LWItemID object, int frozen) {
+    HostCallScope inHost;
     StandInHost &host = CurrentHost();
     LogHostCall([&] { return "meshInfo " + Hex(object) + " " + std::to_string(frozen); });
     return host.MeshOf(object);
@@ -191,6 +222,7 @@ struct Panel {
 };
 
 LWPanelID PanelCreate(const char *title, void *data) {
+    HostCallScope inHost;
     StandInHost &host = CurrentHost();
     host.panelCalls.push_back(std::string("create ") + title + (data == nullptr ? "" : " with data"));
     if (host.options.panelFails) return nullptr;
@@ -198,11 +230,13 @@ LWPanelID PanelCreate(const char *title, void *data) {
 }
 
 void PanelDestroy(LWPanelID panel) {
+    HostCallScope inHost;
     CurrentHost().panelCalls.push_back("destroy");
     delete reinterpret_cast<Panel *>(panel);
 }
 
 int PanelOpen(LWPanelID panelId, int flags) {
+    HostCallScope inHost;
     StandInHost &host = CurrentHost();
     host.panelCalls.push_back("open " + std::to_string(flags));
     // The user sets the option and closes the panel.
@@ -211,12 +245,14 @@ int PanelOpen(LWPanelID panelId, int flags) {
 }
 
 void ControlGet(LWControl *control, int tag, LWValue *value) {
+    HostCallScope inHost;
     Panel *panel = static_cast<Panel *>(control->hostData);
     CurrentHost().panelCalls.push_back("get " + std::to_string(tag) + " " + std::to_string(value->type));
     value->intv = panel->value;
 }
 
 void ControlSet(LWControl *control, int tag, LWValue *value) {
+    HostCallScope inHost;
     Panel *panel = static_cast<Panel *>(control->hostData);
     CurrentHost().panelCalls.push_back("set " + std::to_string(tag) + " " + std::to_string(value->type) + " " +
                                        std::to_string(value->intv));
@@ -224,6 +260,7 @@ void ControlSet(LWControl *control, int tag, LWValue *value) {
 }
 
 LWControl *PanelAddControl(LWPanelID panelId, const char *type, LWPanControlDesc *description, const char *label) {
+    HostCallScope inHost;
     StandInHost &host = CurrentHost();
     host.panelCalls.push_back(std::string("addControl ") + type + " " + std::to_string(description->type) + " " +
                               label);
@@ -236,11 +273,15 @@ LWControl *PanelAddControl(LWPanelID panelId, const char *type, LWPanControlDesc
 LWPanelFuncs panelFuncs = {PanelCreate, PanelDestroy, PanelOpen, PanelAddControl};
 
 void *GlobalService(const char *name, int useMode) {
+    HostCallScope inHost;
     (void)useMode;
     return CurrentHost().Service(name);
 }
 
-int EvaluateCommand(void *data, const char *command) { return static_cast<StandInHost *>(data)->Evaluate(command); }
+int EvaluateCommand(void *data, const char *command) {
+    HostCallScope inHost;
+    return static_cast<StandInHost *>(data)->Evaluate(command);
+}
 
 }  // namespace
 

@@ -71,6 +71,10 @@ class StandInHost {
 LWPntID PointIdOf(size_t pointIndex);
 size_t PointIndexOf(LWPntID id, size_t pointCount);
 
+// True while the host's own code runs on this thread: inside any of the
+// tables' functions, but not inside the module's callback during scanPolys.
+extern thread_local bool insideHostCall;
+
 // The one host being served, for the C callbacks.
 StandInHost &CurrentHost();
 

@@ -19,11 +19,12 @@ void ProcessObject(SkeletonBuilder &builder, LWItemID item) {
     mesh->scanPolys(mesh, ScanPolygon, &builder);
     if (builder.outOfMemory || builder.records.empty()) return;
 
+    // Both allocate before their first command, so a failure sends nothing
+    // for this object.
     try {
         BuildHierarchy(builder);
+        EmitBoneCommands(builder);
     } catch (const std::bad_alloc &) {
         builder.outOfMemory = true;
-        return;
     }
-    EmitBoneCommands(builder);
 }
