@@ -25,24 +25,25 @@ int FrameAtTime(double seconds, double framesPerSecond) {
 
 namespace {
 
-// Shows the options panel and returns the PivotRotate value the user left,
-// or -1 when the panel or its control cannot be made.
-int AskPivotRotate(int pivotMode) {
+// Shows the options panel and leaves the PivotRotate value the user left in
+// `pivotMode`. False when the panel or its control cannot be made.
+bool AskPivotRotate(int &pivotMode) {
     LWPanelID panel = hostPanelFuncs->create("Vexil option", nullptr);
-    if (panel == nullptr) return -1;
+    if (panel == nullptr) return false;
     LWPanControlDesc description = {LWT_BOOLEAN};
     LWControl *control = hostPanelFuncs->addControl(panel, "BoolControl", &description, "PivotRotate");
     if (control == nullptr) {
         // Without a control there is no option to read: give up cleanly.
         hostPanelFuncs->destroy(panel);
-        return -1;
+        return false;
     }
     LWValue value = {LWT_INTEGER, pivotMode};
     control->set(control, CTL_VALUE, &value);
     hostPanelFuncs->open(panel, PANF_BLOCKING);
     control->get(control, CTL_VALUE, &value);
     hostPanelFuncs->destroy(panel);
-    return value.intv;
+    pivotMode = value.intv;
+    return true;
 }
 
 void RestoreSelection(SkeletonBuilder &builder, const std::vector<LWItemID> &selection) {
@@ -73,9 +74,7 @@ int Run(int version, GlobalFunc *global, void *local) {
     SkeletonBuilder builder{};
     builder.generic = static_cast<LWLayoutGeneric *>(local);
 
-    int pivotRotate = AskPivotRotate(builder.pivotMode);
-    if (pivotRotate < 0) return AFUNC_BADGLOBAL;
-    builder.pivotMode = pivotRotate;
+    if (!AskPivotRotate(builder.pivotMode)) return AFUNC_BADGLOBAL;
 
     // Copy the selection first: the commands below change it.
     std::vector<LWItemID> selection;

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -6,9 +7,11 @@
 #include <gtest/gtest.h>
 
 #include "module_harness.h"
+#include "test_meshes.h"
 
 using vexil_host::HostOptions;
 using vexil_test::Hex;
+using vexil_test::MeshDrawing;
 using vexil_test::ModuleHarness;
 using Strings = std::vector<std::string>;
 
@@ -57,6 +60,22 @@ TEST(Activation, startsEveryRunWithTheOptionOff) {
     run.host.panelCalls.clear();
     ASSERT_EQ(run.Activate(), AFUNC_OK);
     EXPECT_EQ(run.host.panelCalls.at(2), "set 4 2 0");
+}
+
+TEST(Activation, takesAnyNonZeroOptionValueAsOn) {
+    // Found by fuzzing: a negative value was once taken for a missing panel.
+    for (int answer : {-1, 1, 7, -2147483647 - 1}) {
+        HostOptions options;
+        options.pivotRotateAnswer = answer;
+        ModuleHarness run(options);
+        MeshDrawing drawing;
+        drawing.Bone("Solo", drawing.Point(0, 0, 0), drawing.Point(0, 0, 1), drawing.Point(0, 0.1f, 0));
+        run.scene.selection = {run.scene.AddObject("Thing", std::move(drawing.mesh))};
+        EXPECT_EQ(run.Activate(), AFUNC_OK) << answer;
+        EXPECT_NE(std::find(run.host.commands.begin(), run.host.commands.end(), "RecordPivotRotation"),
+                  run.host.commands.end())
+            << answer;
+    }
 }
 
 TEST(Activation, givesUpWithoutCommandsWhenThePanelCannotBeMade) {

@@ -1,8 +1,35 @@
 #!/usr/bin/env bash
-# Sets up, builds, and runs the whole test suite.
+# Sets up, builds, and runs the whole test suite: the native tests, the same
+# tests again under AddressSanitizer and UndefinedBehaviorSanitizer, and a
+# bounded run of each fuzz target (FUZZ_SECONDS each, default 60).
 set -euo pipefail
-here="$(dirname "$0")"
+here="$(cd "$(dirname "$0")" && pwd)"
+root="$(dirname "$here")"
 "$here/setup.sh"
 "$here/build.sh"
-cd "$here/../build"
-ctest --output-on-failure -j2
+
+echo "== native tests"
+ctest --test-dir "$root/build" --output-on-failure -j2
+
+echo "== tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S "$root" -B "$root/build-asan" -G Ninja -DVEXIL_SANITIZE=ON -DVEXIL_BUILD_BENCHMARKS=OFF
+cmake --build "$root/build-asan"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+  ctest --test-dir "$root/build-asan" --output-on-failure -j2
+
+echo "== fuzzing"
+CXX=clang++-14 cmake -S "$root" -B "$root/build-fuzz" -G Ninja -DVEXIL_BUILD_FUZZERS=ON \
+  -DVEXIL_BUILD_TESTS=OFF -DVEXIL_BUILD_BENCHMARKS=OFF
+cmake --build "$root/build-fuzz"
+for target in activation obj_reader; do
+  work="$(mktemp -d)"
+  # New inputs go to a scratch corpus; the seeds in the repository stay as they are.
+  (cd "$work" && "$root/build-fuzz/fuzz/${target}_fuzzer" -max_total_time="${FUZZ_SECONDS:-60}" \
+    -print_final_stats=1 "$work" "$root/fuzz/corpus/$target" 2>&1 | grep -E '^(Done|stat::number_of_executed_units|==|SUMMARY)' || true)
+  if compgen -G "$work/crash-*" >/dev/null || compgen -G "$work/leak-*" >/dev/null || compgen -G "$work/timeout-*" >/dev/null || compgen -G "$work/oom-*" >/dev/null; then
+    echo "fuzzing $target found a failing input in $work" >&2
+    exit 1
+  fi
+  rm -rf "$work"
+done
+echo "fuzzing: no failing input found"

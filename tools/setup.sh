@@ -4,7 +4,7 @@
 # to install; otherwise it only says what is missing.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev nlohmann-json3-dev locales)
+packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev nlohmann-json3-dev locales clang-14 libclang-rt-14-dev)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
