@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "comma_locale.h"
+
 #include "shell/command.h"
 #include "shell/host_api.h"
 
@@ -98,10 +100,9 @@ TEST(CommandFormat, neverWritesPastTheGivenBuffer) {
 }
 
 TEST(CommandFormat, ignoresTheProcessLocale) {
-    const char *previous = std::setlocale(LC_ALL, nullptr);
-    std::string saved = previous != nullptr ? previous : "C";
-    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)
-        << "the de_DE.UTF-8 locale must be generated (locale-gen) for this test";
+    bool changed;
+    std::string saved = vexil_test::UseCommaLocale(changed);
+    ASSERT_TRUE(changed) << "a German locale must be available (on Linux: locale-gen de_DE.UTF-8)";
     char probe[32];
     std::snprintf(probe, sizeof probe, "%.1f", 0.5);
     EXPECT_STREQ(probe, "0,5") << "the locale should use a decimal comma";

@@ -1,4 +1,5 @@
 // Runs the vexil-host program as a user would and reads what it wrote.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <unistd.h>
 #if !defined(_WIN32)
 #include <sys/wait.h>
 #endif
@@ -24,7 +26,14 @@ struct Outcome {
 // Runs vexil-host with `arguments` (already quoted for the shell); standard
 // error is folded into the output when `withErrors`.
 Outcome RunHost(const std::string &arguments, bool withErrors = false) {
+#if defined(_WIN32)
+    // cmd.exe takes a path from the root of the current drive with backslashes.
+    std::string program = VEXIL_HOST_PATH;
+    std::replace(program.begin(), program.end(), '/', '\\');
+    std::string command = "\"\"" + program + "\" " + arguments + (withErrors ? " 2>&1" : " 2>NUL") + "\"";
+#else
     std::string command = std::string("\"") + VEXIL_HOST_PATH + "\" " + arguments + (withErrors ? " 2>&1" : " 2>/dev/null");
+#endif
     FILE *pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) return {-1, ""};
     std::string output;

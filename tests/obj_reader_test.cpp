@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "comma_locale.h"
+
 #include "host/obj_reader.h"
 
 using vexil_host::MeshFileError;
@@ -104,9 +106,9 @@ TEST(ObjReader, makesAnObjectOfTheFileWhenThereIsNoObjectLine) {
 }
 
 TEST(ObjReader, roundsCoordinatesCorrectlyToFloatInAnyLocale) {
-    const char *previous = std::setlocale(LC_ALL, nullptr);
-    std::string saved = previous != nullptr ? previous : "C";
-    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
+    bool changed;
+    std::string saved = vexil_test::UseCommaLocale(changed);
+    ASSERT_TRUE(changed) << "a German locale must be available (on Linux: locale-gen de_DE.UTF-8)";
     const struct {
         const char *text;
         float value;

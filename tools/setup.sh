@@ -4,7 +4,8 @@
 # to install; otherwise it only says what is missing.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev nlohmann-json3-dev locales clang-14 libclang-rt-14-dev)
+packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev nlohmann-json3-dev locales clang-14 libclang-rt-14-dev
+  googletest g++-mingw-w64-x86-64-posix wine wine64)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
