@@ -132,7 +132,10 @@ const char *PolTag(LWMeshInfo *info, LWPolID polygonId, LWID tagType) {
     size_t polygon = DecodeIndex(polygonId, kPolygonKey, mesh.PolygonCount());
     LogHostCall([&] { return "polTag " + std::to_string(polygon) + (tagType == LWID_SURF ? " SURF" : " other"); });
     if (polygon == SIZE_MAX || tagType != LWID_SURF) return nullptr;
-    return mesh.surfaces[mesh.polygonSurface[polygon]].c_str();
+    const std::string &surface = mesh.surfaces[mesh.polygonSurface[polygon]];
+    const std::string &untagged = CurrentHost().options.untaggedSurface;
+    if (!untagged.empty() && surface == untagged) return nullptr;
+    return surface.c_str();
 }
 
 void PntBasePos(LWMeshInfo *info, LWPntID pointId, float position[3]) {

@@ -20,6 +20,9 @@ struct HostOptions {
     bool controlFails = false;               // `addControl` yields no control
     int pivotRotateAnswer = 0;               // what the user leaves in PivotRotate
     bool recordHostCalls = false;            // fill hostCalls (mesh and item calls)
+    // Polygons of this surface get no tag at all from `polTag`, as a host
+    // may answer for a polygon without a surface.
+    std::string untaggedSurface;
 };
 
 // A command the scene refused, and why.

@@ -199,6 +199,60 @@ TEST(Emission, createsAChildAsARootWhenItsParentsBoneCannotBeFound) {
     EXPECT_TRUE(run.scene.Find(other)->bone.weightMap.empty());
 }
 
+// The two bones' names and parents after one run over `drawing`.
+std::vector<std::string> BoneOutline(ModuleHarness &run, MeshDrawing drawing) {
+    LWItemID object = run.scene.AddObject("Thing", std::move(drawing.mesh));
+    run.scene.selection = {object};
+    EXPECT_EQ(run.Activate(), AFUNC_OK);
+    EXPECT_TRUE(run.host.refused.empty());
+    std::vector<std::string> outline;
+    for (LWItemID id : run.scene.Find(object)->bones) {
+        const vexil_host::Item &bone = *run.scene.Find(id);
+        const vexil_host::Item *parent = run.scene.Find(bone.bone.parent);
+        outline.push_back(bone.name + (parent ? "<" + parent->name : ""));
+    }
+    return outline;
+}
+
+TEST(ObjectProcessing, aDegenerateTriangleBetweenTwoBonesNeitherBecomesABoneNorLinksThem) {
+    MeshDrawing drawing;
+    uint32_t tip = drawing.Point(0, 0, 1);
+    drawing.Bone("Upper", drawing.Point(0, 0, 0), tip, drawing.Point(0, 0.1f, 0));
+    // Two points at one place: the triangle from the tip fails the edge test.
+    uint32_t start = drawing.Point(0, 0, 1.5f), twin = drawing.Point(0, 0, 1.5f);
+    drawing.Polygon("Flat", {tip, start, twin});
+    drawing.Polygon("Flat2", {start, twin, tip});
+    drawing.Bone("Lower", start, drawing.Point(0, 0, 2.5f), drawing.Point(0, 0.1f, 1.5f));
+    ModuleHarness run;
+    EXPECT_EQ(BoneOutline(run, std::move(drawing)), (std::vector<std::string>{"Upper", "Lower"}));
+}
+
+TEST(ObjectProcessing, aConnectorWithoutASurfaceStillLinks) {
+    vexil_host::HostOptions options;
+    options.untaggedSurface = "Nothing";
+    ModuleHarness run(options);
+    MeshDrawing drawing;
+    uint32_t tip = drawing.Point(0, 0, 1), start = drawing.Point(0, 0, 1.5f);
+    drawing.Bone("Upper", drawing.Point(0, 0, 0), tip, drawing.Point(0, 0.1f, 0));
+    drawing.Connector("Nothing", tip, start);
+    drawing.Bone("Lower", start, drawing.Point(0, 0, 2.5f), drawing.Point(0, 0.1f, 1.5f));
+    EXPECT_EQ(BoneOutline(run, std::move(drawing)), (std::vector<std::string>{"Upper", "Lower<Upper"}));
+}
+
+TEST(ObjectProcessing, sendsNonFiniteValuesAsTheyComeOut) {
+    // Differences of extreme coordinates overflow to infinity; nothing
+    // checks, nothing breaks, and the texts are what printf writes.
+    ModuleHarness run;
+    MeshDrawing drawing;
+    drawing.Bone("Huge", drawing.Point(-3e38f, 0, 0), drawing.Point(3e38f, 0, 0), drawing.Point(-3e38f, 1e38f, 0));
+    EXPECT_EQ(BoneOutline(run, std::move(drawing)), (std::vector<std::string>{"Huge"}));
+    const Strings &commands = run.host.commands;
+    EXPECT_NE(std::find(commands.begin(), commands.end(), "BoneRestLength inf"), commands.end());
+    bool sawNan = false;
+    for (const std::string &command : commands) sawNan = sawNan || command.find("nan") != std::string::npos;
+    EXPECT_TRUE(sawNan);
+}
+
 TEST(ObjectProcessing, handlesEachSelectedObjectOnItsOwn) {
     ModuleHarness run;
     LWItemID first = run.scene.AddObject("First", UpperAndLower().mesh);
