@@ -10,7 +10,8 @@ BoneRecord *CreateBoneRecord(std::string_view name, uint8_t vertexCount) {
     BoneRecord *record = static_cast<BoneRecord *>(block);
     std::memset(record, 0, sizeof(BoneRecord));
     char *nameCopy = reinterpret_cast<char *>(record + 1);
-    std::memcpy(nameCopy, name.data(), nameLength);
+    // An empty view may carry no storage at all.
+    if (nameLength != 0) std::memcpy(nameCopy, name.data(), nameLength);
     nameCopy[nameLength] = '\0';
     record->name = nameCopy;
     record->vertexCount = vertexCount;
