@@ -1,8 +1,16 @@
 #include "host/scene.h"
 
+#include <charconv>
 #include <stdexcept>
 
 namespace vexil_host {
+
+std::string IdText(const void *id) {
+    char text[24];
+    auto result = std::to_chars(text, text + sizeof text,
+                                static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(id)), 16);
+    return std::string(text, result.ptr);
+}
 
 uint32_t Mesh::AddPoint(float x, float y, float z) {
     points.push_back({x, y, z});

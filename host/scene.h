@@ -63,6 +63,10 @@ struct Item {
     BoneState bone;                   // bones
 };
 
+// An item ID, all its bits, in lowercase hexadecimal: how the host's own
+// reports and logs name items.
+std::string IdText(const void *id);
+
 class Scene {
   public:
     // Adds an item and returns its ID. IDs are distinct in their low 32 bits

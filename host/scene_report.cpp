@@ -9,12 +9,6 @@ namespace vexil_host {
 
 namespace {
 
-std::string HexId(LWItemID id) {
-    char text[24];
-    auto result = std::to_chars(text, text + sizeof text, static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(id)), 16);
-    return std::string(text, result.ptr);
-}
-
 nlohmann::json Number(double value) {
     if (!std::isfinite(value)) return nullptr;
     return value;
@@ -71,7 +65,7 @@ std::string SceneSummary(const Scene &scene) {
     std::ostringstream out;
     for (const auto &item : scene.Items()) {
         if (item->type != ItemType::Object) continue;
-        out << item->name << " (object " << HexId(item->id) << "): " << item->bones.size()
+        out << item->name << " (object " << IdText(item->id) << "): " << item->bones.size()
             << (item->bones.size() == 1 ? " bone" : " bones") << "\n";
         auto children = ChildrenOf(scene, *item);
         const std::vector<LWItemID> &roots = children[nullptr];
@@ -86,7 +80,7 @@ nlohmann::json SceneJson(const Scene &scene) {
     nlohmann::json document;
     document["frame"] = scene.frame;
     nlohmann::json selection = nlohmann::json::array();
-    for (LWItemID id : scene.selection) selection.push_back(HexId(id));
+    for (LWItemID id : scene.selection) selection.push_back(IdText(id));
     document["selection"] = selection;
     nlohmann::json objects = nlohmann::json::array();
     for (const auto &item : scene.Items()) {
@@ -97,7 +91,7 @@ nlohmann::json SceneJson(const Scene &scene) {
             const BoneState &values = bone.bone;
             const Item *parent = values.parent != nullptr ? scene.Find(values.parent) : nullptr;
             bones.push_back({
-                {"id", HexId(id)},
+                {"id", IdText(id)},
                 {"name", bone.name},
                 {"parent", parent != nullptr ? nlohmann::json(parent->name) : nlohmann::json(nullptr)},
                 {"active", values.active != 0},
@@ -111,7 +105,7 @@ nlohmann::json SceneJson(const Scene &scene) {
                 {"weightMap", values.weightMap},
             });
         }
-        objects.push_back({{"name", item->name}, {"id", HexId(item->id)}, {"bones", bones}});
+        objects.push_back({{"name", item->name}, {"id", IdText(item->id)}, {"bones", bones}});
     }
     document["objects"] = objects;
     return document;

@@ -71,12 +71,6 @@ const char *TypeName(int type) {
     }
 }
 
-std::string Hex(const void *id) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%llx", static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(id)));
-    return text;
-}
-
 }  // namespace
 
 struct StandInHost::ServedMesh {
@@ -156,7 +150,7 @@ LWItemID ItemFirst(int type, LWItemID owner) {
     HostCallScope inHost;
     StandInHost &host = CurrentHost();
     ++host.enumerationCallCount;
-    LogHostCall([&] { return std::string("first ") + TypeName(type) + " " + Hex(owner); });
+    LogHostCall([&] { return std::string("first ") + TypeName(type) + " " + IdText(owner); });
     if (type == LWI_BONE) {
         const Item *object = host.scene.Find(owner);
         if (object == nullptr || object->bones.empty()) return nullptr;
@@ -171,7 +165,7 @@ LWItemID ItemNext(LWItemID id) {
     HostCallScope inHost;
     StandInHost &host = CurrentHost();
     ++host.enumerationCallCount;
-    LogHostCall([&] { return "next " + Hex(id); });
+    LogHostCall([&] { return "next " + IdText(id); });
     const Item *item = host.scene.Find(id);
     if (item == nullptr) return nullptr;
     if (item->type == ItemType::Bone) {
@@ -191,7 +185,7 @@ LWItemID ItemNext(LWItemID id) {
 const char *ItemName(LWItemID id) {
     HostCallScope inHost;
     StandInHost &host = CurrentHost();
-    LogHostCall([&] { return "name " + Hex(id); });
+    LogHostCall([&] { return "name " + IdText(id); });
     const Item *item = host.scene.Find(id);
     return item == nullptr ? nullptr : item->name.c_str();
 }
@@ -199,7 +193,7 @@ const char *ItemName(LWItemID id) {
 int ItemType_(LWItemID id) {
     HostCallScope inHost;
     StandInHost &host = CurrentHost();
-    LogHostCall([&] { return "type " + Hex(id); });
+    LogHostCall([&] { return "type " + IdText(id); });
     const Item *item = host.scene.Find(id);
     return item == nullptr ? -1 : static_cast<int>(item->type);
 }
@@ -211,7 +205,7 @@ LWItemInfo itemInfo = {ItemFirst, ItemNext, ItemName, ItemType_};
 LWMeshInfo *ObjectMeshInfo(LWItemID object, int frozen) {
     HostCallScope inHost;
     StandInHost &host = CurrentHost();
-    LogHostCall([&] { return "meshInfo " + Hex(object) + " " + std::to_string(frozen); });
+    LogHostCall([&] { return "meshInfo " + IdText(object) + " " + std::to_string(frozen); });
     return host.MeshOf(object);
 }
 
