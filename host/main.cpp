@@ -44,7 +44,9 @@ const char *StatusMeaning(int status) {
         case AFUNC_OK: return "done";
         case AFUNC_BADVERSION: return "interface version not served";
         case AFUNC_BADGLOBAL: return "a host service or the options panel was missing";
-        case AFUNC_OUTOFMEMORY: return "memory ran out";
+        case AFUNC_BADLOCAL: return "the host's local data was refused";
+        case AFUNC_BADAPP: return "the run failed: memory ran out";
+        case AFUNC_BADAPP_SILENT: return "the run failed without saying why";
         default: return "unknown status";
     }
 }

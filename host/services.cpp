@@ -1,5 +1,7 @@
 #include "host/services.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <stdexcept>
 
@@ -74,19 +76,32 @@ const char *TypeName(int type) {
 }  // namespace
 
 struct StandInHost::ServedMesh {
-    LWMeshInfo info;
+    RecordImage<120> info;  // the LWMeshInfo handed out
     const Mesh *mesh;
+    bool destroyed = false;
 };
 
 namespace {
 
+// The mesh behind a handed-out LWMeshInfo, which must not have been destroyed.
 const Mesh &MeshFrom(LWMeshInfo *info) {
-    return *static_cast<const StandInHost::ServedMesh *>(info->hostData)->mesh;
+    auto *served = ReadMember<StandInHost::ServedMesh *>(info, 0);  // priv
+    if (served->destroyed) ModuleMisuse("a mesh after its destroy (LWMeshInfo)");
+    return *served->mesh;
 }
 
 // ---- LWMeshInfo ----
 
-int ScanPolys(LWMeshInfo *info, LWPolScanFunc *callback, void *userData) {
+void MeshDestroy(LWMeshInfo *info) {
+    HostCallScope inHost;
+    auto *served = ReadMember<StandInHost::ServedMesh *>(info, 0);
+    if (served->destroyed) ModuleMisuse("LWMeshInfo.destroy a second time on one mesh");
+    served->destroyed = true;
+    ++CurrentHost().meshesDestroyed;
+    LogHostCall([&] { return "destroy"; });
+}
+
+size_t ScanPolys(LWMeshInfo *info, LWPolScanFunc *callback, void *userData) {
     HostCallScope inHost;
     const Mesh &mesh = MeshFrom(info);
     LogHostCall([&] { return "scanPolys"; });
@@ -97,7 +112,7 @@ int ScanPolys(LWMeshInfo *info, LWPolScanFunc *callback, void *userData) {
             ModuleCallScope inModule;
             result = callback(userData, EncodeIndex<LWPolID>(polygon, kPolygonKey));
         }
-        if (result != 0) return static_cast<int>(result);
+        if (result != 0) return result;
     }
     return 0;
 }
@@ -198,7 +213,20 @@ int ItemType_(LWItemID id) {
     return item == nullptr ? -1 : static_cast<int>(item->type);
 }
 
-LWItemInfo itemInfo = {ItemFirst, ItemNext, ItemName, ItemType_};
+RecordImage<72> MakeItemInfo() {
+    RecordImage<72> table;
+    table.Put(0, &ItemFirst);
+    table.Put(8, &ItemNext);
+    table.Put<TrapFunc>(16, [] { ModuleMisuse("LWItemInfo.firstChild"); });
+    table.Put<TrapFunc>(24, [] { ModuleMisuse("LWItemInfo.nextChild"); });
+    table.Put<TrapFunc>(32, [] { ModuleMisuse("LWItemInfo.parent"); });
+    table.Put<TrapFunc>(40, [] { ModuleMisuse("LWItemInfo.target"); });
+    table.Put<TrapFunc>(48, [] { ModuleMisuse("LWItemInfo.goal"); });
+    table.Put(56, &ItemType_);
+    table.Put(64, &ItemName);
+    return table;
+}
+RecordImage<72> itemInfo = MakeItemInfo();
 
 // ---- LWObjectInfo ----
 
@@ -209,14 +237,28 @@ LWMeshInfo *ObjectMeshInfo(LWItemID object, int frozen) {
     return host.MeshOf(object);
 }
 
-LWObjectInfo objectInfo = {ObjectMeshInfo};
+RecordImage<48> MakeObjectInfo() {
+    RecordImage<48> table;
+    table.Put<TrapFunc>(0, [] { ModuleMisuse("LWObjectInfo.filename"); });
+    table.Put<TrapFunc>(8, [] { ModuleMisuse("LWObjectInfo.numPoints"); });
+    table.Put<TrapFunc>(16, [] { ModuleMisuse("LWObjectInfo.numPolygons"); });
+    table.Put<TrapFunc>(24, [] { ModuleMisuse("LWObjectInfo.shadowOpts"); });
+    table.Put<TrapFunc>(32, [] { ModuleMisuse("LWObjectInfo.dissolve"); });
+    table.Put(40, &ObjectMeshInfo);
+    return table;
+}
+RecordImage<48> objectInfo = MakeObjectInfo();
 
 // ---- Panels ----
 
 struct Panel {
-    LWControl control;
+    RecordImage<32> control;  // the LWControl handed out
     int value = 0;
 };
+
+// The integer form of an LWValue, read from or written over the whole
+// 40-byte union, as the host may.
+constexpr size_t kValueSize = 40;
 
 LWPanelID PanelCreate(const char *title, void *data) {
     HostCallScope inHost;
@@ -243,31 +285,60 @@ int PanelOpen(LWPanelID panelId, int flags) {
 
 void ControlGet(LWControl *control, int tag, LWValue *value) {
     HostCallScope inHost;
-    Panel *panel = static_cast<Panel *>(control->hostData);
-    CurrentHost().panelCalls.push_back("get " + std::to_string(tag) + " " + std::to_string(value->type));
-    value->intv = panel->value;
+    Panel *panel = ReadMember<Panel *>(control, 24);  // priv_data
+    unsigned char whole[kValueSize];
+    std::memcpy(whole, value, kValueSize);
+    CurrentHost().panelCalls.push_back("get " + std::to_string(tag) + " " +
+                                       std::to_string(ReadMember<int>(whole, 0)));
+    // The whole integer form, with a default that differs from the value,
+    // over a record cleared to its full size.
+    std::memset(whole, 0, kValueSize);
+    int form[3] = {LWT_INTEGER, panel->value, panel->value == 0 ? 1 : 0};
+    std::memcpy(whole, form, sizeof form);
+    std::memcpy(value, whole, kValueSize);
 }
 
 void ControlSet(LWControl *control, int tag, LWValue *value) {
     HostCallScope inHost;
-    Panel *panel = static_cast<Panel *>(control->hostData);
-    CurrentHost().panelCalls.push_back("set " + std::to_string(tag) + " " + std::to_string(value->type) + " " +
-                                       std::to_string(value->intv));
-    panel->value = value->intv;
+    Panel *panel = ReadMember<Panel *>(control, 24);
+    unsigned char whole[kValueSize];
+    std::memcpy(whole, value, kValueSize);
+    int type = ReadMember<int>(whole, 0), shown = ReadMember<int>(whole, 4);
+    CurrentHost().panelCalls.push_back("set " + std::to_string(tag) + " " + std::to_string(type) + " " +
+                                       std::to_string(shown));
+    panel->value = shown;
 }
 
 LWControl *PanelAddControl(LWPanelID panelId, const char *type, LWPanControlDesc *description, const char *label) {
     HostCallScope inHost;
     StandInHost &host = CurrentHost();
-    host.panelCalls.push_back(std::string("addControl ") + type + " " + std::to_string(description->type) + " " +
-                              label);
+    unsigned char whole[48];
+    std::memcpy(whole, description, sizeof whole);
+    host.panelCalls.push_back(std::string("addControl ") + type + " " + std::to_string(ReadMember<int>(whole, 0)) +
+                              " " + label);
     if (host.options.controlFails) return nullptr;
     Panel *panel = reinterpret_cast<Panel *>(panelId);
-    panel->control = {ControlGet, ControlSet, panel};
-    return &panel->control;
+    panel->control.Put<TrapFunc>(0, [] { ModuleMisuse("LWControl.draw"); });
+    panel->control.Put(8, &ControlGet);
+    panel->control.Put(16, &ControlSet);
+    panel->control.Put(24, panel);
+    return panel->control.As<LWControl>();
 }
 
-LWPanelFuncs panelFuncs = {PanelCreate, PanelDestroy, PanelOpen, PanelAddControl};
+RecordImage<72> MakePanelFuncs() {
+    RecordImage<72> table;
+    table.Put(0, &PanelCreate);
+    table.Put(8, &PanelDestroy);
+    table.Put(16, &PanelOpen);
+    table.Put<TrapFunc>(24, [] { ModuleMisuse("LWPanelFuncs.handle"); });
+    table.Put<TrapFunc>(32, [] { ModuleMisuse("LWPanelFuncs.draw"); });
+    table.Put<TrapFunc>(40, [] { ModuleMisuse("LWPanelFuncs.close"); });
+    table.Put<TrapFunc>(48, [] { ModuleMisuse("LWPanelFuncs.get"); });
+    table.Put<TrapFunc>(56, [] { ModuleMisuse("LWPanelFuncs.set"); });
+    table.Put(64, &PanelAddControl);
+    return table;
+}
+RecordImage<72> panelFuncs = MakePanelFuncs();
 
 void *GlobalService(const char *name, int useMode) {
     HostCallScope inHost;
@@ -280,7 +351,20 @@ int EvaluateCommand(void *data, const char *command) {
     return static_cast<StandInHost *>(data)->Evaluate(command);
 }
 
+// Names a scene file would give, for the scene info's leading members.
+const char kSceneName[] = "Stand-in scene";
+const char kSceneFile[] = "stand-in.lws";
+
 }  // namespace
+
+void ModuleMisuse(const char *what) {
+    std::fprintf(stderr,
+                 "vexil-host: the module used %s, which it must never do: its host records are laid out wrongly "
+                 "or it broke the host's rules\n",
+                 what);
+    std::fflush(stderr);
+    std::abort();
+}
 
 LWPntID PointIdOf(size_t pointIndex) { return EncodeIndex<LWPntID>(pointIndex, kPointKey); }
 
@@ -292,8 +376,14 @@ StandInHost &CurrentHost() {
 }
 
 StandInHost::StandInHost(Scene &servedScene, HostOptions hostOptions)
-    : scene(servedScene), options(std::move(hostOptions)), generic_{EvaluateCommand, this} {
+    : scene(servedScene), options(std::move(hostOptions)) {
     if (current != nullptr) throw std::logic_error("only one stand-in host may serve at a time");
+    generic_.Put<TrapFunc>(0, [] { ModuleMisuse("LWLayoutGeneric.saveScene"); });
+    generic_.Put<TrapFunc>(8, [] { ModuleMisuse("LWLayoutGeneric.loadScene"); });
+    generic_.Put<void *>(16, this);
+    generic_.Put<TrapFunc>(24, [] { ModuleMisuse("LWLayoutGeneric.lookup"); });
+    generic_.Put<TrapFunc>(32, [] { ModuleMisuse("LWLayoutGeneric.execute"); });
+    generic_.Put(40, &EvaluateCommand);
     current = this;
 }
 
@@ -305,19 +395,33 @@ void *StandInHost::Service(const char *name) {
     std::string service = name;
     servicesAsked.push_back(service);
     if (options.withheldServices.count(service) != 0) return nullptr;
-    if (service == "LWPanelServices") return &panelFuncs;
-    if (service == "LW Item Info 5") return &itemInfo;
-    if (service == "LW Object Info 7") return &objectInfo;
+    if (service == "LWPanelServices") return panelFuncs.Address();
+    if (service == "LW Item Info 5") return itemInfo.Address();
+    if (service == "LW Object Info 7") return objectInfo.Address();
     if (service == "LW Interface Info 7") {
         selectionWithEnd_ = scene.selection;
         selectionWithEnd_.push_back(nullptr);
-        interfaceInfo_.curTime = scene.time;
-        interfaceInfo_.selItems = selectionWithEnd_.data();
-        return &interfaceInfo_;
+        interfaceInfo_.Put(0, scene.time);
+        interfaceInfo_.Put<const LWItemID *>(8, selectionWithEnd_.data());
+        return interfaceInfo_.Address();
     }
     if (service == "LW Scene Info 6") {
-        sceneInfo_.framesPerSecond = scene.framesPerSecond;
-        return &sceneInfo_;
+        // Members in front of the frame rate hold values that would show if
+        // read in its place: pointers, counts, a frame range of 1 to 60.
+        size_t points = 0, polygons = 0;
+        for (const auto &item : scene.Items())
+            if (item->mesh != nullptr) points += item->mesh->points.size(), polygons += item->mesh->PolygonCount();
+        sceneInfo_.Put<const char *>(0, kSceneName);
+        sceneInfo_.Put<const char *>(8, kSceneFile);
+        sceneInfo_.Put(16, static_cast<int>(points));
+        sceneInfo_.Put(20, static_cast<int>(polygons));
+        sceneInfo_.Put(24, 1);  // renderType
+        sceneInfo_.Put(28, 7);  // renderOpts
+        sceneInfo_.Put(32, 1);  // frameStart
+        sceneInfo_.Put(36, 60); // frameEnd
+        sceneInfo_.Put(40, 1);  // frameStep
+        sceneInfo_.Put(48, scene.framesPerSecond);
+        return sceneInfo_.Address();
     }
     return nullptr;
 }
@@ -326,10 +430,26 @@ LWMeshInfo *StandInHost::MeshOf(LWItemID object) {
     Item *item = scene.Find(object);
     if (item == nullptr || item->type != ItemType::Object || item->mesh == nullptr) return nullptr;
     auto served = std::make_unique<ServedMesh>();
-    served->info = {served.get(), ScanPolys, PolSize, PolVertex, PolTag, PntBasePos};
     served->mesh = item->mesh.get();
+    RecordImage<120> &info = served->info;
+    info.Put(0, served.get());  // priv
+    if (!options.meshesWithoutDestroy) info.Put(8, &MeshDestroy);
+    info.Put<TrapFunc>(16, [] { ModuleMisuse("LWMeshInfo.numPoints"); });
+    info.Put<TrapFunc>(24, [] { ModuleMisuse("LWMeshInfo.numPolygons"); });
+    info.Put<TrapFunc>(32, [] { ModuleMisuse("LWMeshInfo.scanPoints"); });
+    info.Put(40, &ScanPolys);
+    info.Put(48, &PntBasePos);
+    info.Put<TrapFunc>(56, [] { ModuleMisuse("LWMeshInfo.pntOtherPos"); });
+    info.Put<TrapFunc>(64, [] { ModuleMisuse("LWMeshInfo.pntVLookup"); });
+    info.Put<TrapFunc>(72, [] { ModuleMisuse("LWMeshInfo.pntVSelect"); });
+    info.Put<TrapFunc>(80, [] { ModuleMisuse("LWMeshInfo.pntVGet"); });
+    info.Put<TrapFunc>(88, [] { ModuleMisuse("LWMeshInfo.polType"); });
+    info.Put(96, &PolSize);
+    info.Put(104, &PolVertex);
+    info.Put(112, &PolTag);
     meshes_.push_back(std::move(served));
-    return &meshes_.back()->info;
+    ++meshesHandedOut;
+    return meshes_.back()->info.As<LWMeshInfo>();
 }
 
 int StandInHost::Evaluate(const char *command) {

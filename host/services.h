@@ -1,6 +1,7 @@
 // The host's services as the module reaches them through GlobalFunc, served
-// over a Scene. One StandInHost serves at a time: GlobalFunc carries no user
-// data, so the tables find it through a process-wide pointer.
+// over a Scene, each record laid out as the host lays it out (see
+// record_image.h). One StandInHost serves at a time: GlobalFunc carries no
+// user data, so the tables find it through a process-wide pointer.
 #pragma once
 
 #include <memory>
@@ -8,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "host/record_image.h"
 #include "host/scene.h"
 #include "shell/host_api.h"
 
@@ -23,6 +25,8 @@ struct HostOptions {
     // Polygons of this surface get no tag at all from `polTag`, as a host
     // may answer for a polygon without a surface.
     std::string untaggedSurface;
+    // Meshes come with a null `destroy`: the host keeps them itself.
+    bool meshesWithoutDestroy = false;
 };
 
 // A command the scene refused, and why.
@@ -40,7 +44,7 @@ class StandInHost {
 
     // What the module is handed at activation.
     GlobalFunc *Global() const;
-    LWLayoutGeneric *Generic() { return &generic_; }
+    LWLayoutGeneric *Generic() { return generic_.As<LWLayoutGeneric>(); }
 
     Scene &scene;
     HostOptions options;
@@ -53,6 +57,8 @@ class StandInHost {
     std::vector<std::string> hostCalls;
     size_t hostCallCount = 0;         // every mesh and item call
     size_t enumerationCallCount = 0;  // item `first` and `next` calls
+    size_t meshesHandedOut = 0;       // by `meshInfo`
+    size_t meshesDestroyed = 0;       // by their `destroy`
 
     // Called by the tables; public so the C callbacks can reach them.
     void *Service(const char *name);
@@ -62,9 +68,9 @@ class StandInHost {
     struct ServedMesh;
 
   private:
-    LWLayoutGeneric generic_;
-    LWInterfaceInfo interfaceInfo_{};
-    LWSceneInfo sceneInfo_{};
+    RecordImage<48> generic_;
+    RecordImage<16> interfaceInfo_;
+    RecordImage<56> sceneInfo_;
     std::vector<LWItemID> selectionWithEnd_;
     std::vector<std::unique_ptr<ServedMesh>> meshes_;
 };

@@ -8,10 +8,28 @@
 #include "skeleton/hierarchy.h"
 #include "skeleton/polygon_scan.h"
 
+namespace {
+
+// Hands the object's mesh back to the host once the object is done, however
+// it ends: the host allocated it for this call of meshInfo, and a mesh that
+// is never destroyed stays allocated in the host for good. A null `destroy`
+// means the host keeps the mesh itself.
+struct MeshRelease {
+    SkeletonBuilder &builder;
+    LWMeshInfo *mesh;
+    ~MeshRelease() {
+        builder.mesh = nullptr;
+        if (mesh->destroy != nullptr) mesh->destroy(mesh);
+    }
+};
+
+}  // namespace
+
 void ProcessObject(SkeletonBuilder &builder, LWItemID item) {
     if (hostItemInfo->type(item) != LWI_OBJECT) return;
     LWMeshInfo *mesh = hostObjectInfo->meshInfo(item, 0);
     if (mesh == nullptr) return;
+    MeshRelease release{builder, mesh};
 
     ClearBuilder(builder);
     builder.object = item;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <climits>
+#include <cstring>
 #include <new>
 #include <vector>
 
@@ -30,19 +31,25 @@ namespace {
 bool AskPivotRotate(int &pivotMode) {
     LWPanelID panel = hostPanelFuncs->create("Vexil option", nullptr);
     if (panel == nullptr) return false;
-    LWPanControlDesc description = {LWT_BOOLEAN};
+    // Whole records, zeroed: the host may read or write every byte of them.
+    LWPanControlDesc description;
+    std::memset(&description, 0, sizeof description);
+    description.type = LWT_BOOLEAN;
     LWControl *control = hostPanelFuncs->addControl(panel, "BoolControl", &description, "PivotRotate");
     if (control == nullptr) {
         // Without a control there is no option to read: give up cleanly.
         hostPanelFuncs->destroy(panel);
         return false;
     }
-    LWValue value = {LWT_INTEGER, pivotMode};
+    LWValue value;
+    std::memset(&value, 0, sizeof value);
+    value.intv.type = LWT_INTEGER;
+    value.intv.value = pivotMode;
     control->set(control, CTL_VALUE, &value);
     hostPanelFuncs->open(panel, PANF_BLOCKING);
     control->get(control, CTL_VALUE, &value);
     hostPanelFuncs->destroy(panel);
-    pivotMode = value.intv;
+    pivotMode = value.intv.value;
     return true;
 }
 
@@ -82,7 +89,7 @@ int Run(int version, GlobalFunc *global, void *local) {
         for (const LWItemID *item = interfaceInfo->selItems; item != nullptr && *item != nullptr; ++item)
             selection.push_back(*item);
     } catch (const std::bad_alloc &) {
-        return AFUNC_OUTOFMEMORY;
+        return AFUNC_BADAPP;
     }
     int returnFrame = FrameAtTime(interfaceInfo->curTime, sceneInfo->framesPerSecond);
 
@@ -97,7 +104,7 @@ int Run(int version, GlobalFunc *global, void *local) {
     RestoreSelection(builder, selection);
 
     ReleaseBuilder(builder);
-    return builder.outOfMemory ? AFUNC_OUTOFMEMORY : AFUNC_OK;
+    return builder.outOfMemory ? AFUNC_BADAPP : AFUNC_OK;
 }
 
 }  // namespace
@@ -109,6 +116,6 @@ extern "C" int Activate(int version, GlobalFunc *global, void *local, void *serv
     } catch (...) {
         // Run catches what it can recover from; anything else must still
         // not reach the host.
-        return AFUNC_OUTOFMEMORY;
+        return AFUNC_BADAPP;
     }
 }

@@ -4,7 +4,7 @@
 
 // The server's activation: one complete run over the host's selection.
 // `local` is the host's LWLayoutGeneric record; `serverData` is ignored.
-// Returns AFUNC_OK, AFUNC_BADVERSION, AFUNC_BADGLOBAL or AFUNC_OUTOFMEMORY;
+// Returns AFUNC_OK, AFUNC_BADVERSION, AFUNC_BADGLOBAL, or AFUNC_BADAPP when memory ran out;
 // never lets an exception reach the host.
 extern "C" int Activate(int version, GlobalFunc *global, void *local, void *serverData);
 

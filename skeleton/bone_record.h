@@ -37,7 +37,7 @@ struct BoneRecord {
 struct SkeletonBuilder {
     LWLayoutGeneric *generic;  // borrowed from the host for the activation
     LWItemID object;
-    LWMeshInfo *mesh;          // borrowed; never handed back
+    LWMeshInfo *mesh;          // the object being scanned; handed back when it is done
     BoneRecord *roots;         // first root; roots chain through nextSibling
     std::vector<BoneRecord *> records;
     size_t cursor;             // write slot while the hierarchy is flattened
@@ -45,7 +45,7 @@ struct SkeletonBuilder {
     // Each name in `records` to the first record that has it.
     std::unordered_map<std::string_view, BoneRecord *> nameIndex;
     // Set when the heap refused memory during this activation; the run then
-    // sends no more bone commands and reports AFUNC_OUTOFMEMORY.
+    // sends no more bone commands and reports AFUNC_BADAPP.
     bool outOfMemory;
 };
 

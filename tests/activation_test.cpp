@@ -149,4 +149,31 @@ TEST(Activation, returnsToTheFrameTruncatedTowardZero) {
     }
 }
 
+TEST(Activation, handsEveryMeshBackOnceUnlessTheHostKeepsIt) {
+    // Objects that end at each step: bones, connectors only, polygons the
+    // scan skips, no polygon at all; and items that have no mesh.
+    Strings commandsWithDestroy;
+    for (bool hostKeepsMeshes : {false, true}) {
+        HostOptions options;
+        options.meshesWithoutDestroy = hostKeepsMeshes;
+        ModuleHarness run(options);
+        MeshDrawing bones, wires, quads;
+        bones.Bone("Solo", bones.Point(0, 0, 0), bones.Point(0, 0, 1), bones.Point(0, 0.1f, 0));
+        wires.Connector("Wire", wires.Point(0, 0, 0), wires.Point(1, 1, 1));
+        quads.Polygon("Skin", {quads.Point(0, 0, 0), quads.Point(1, 0, 0), quads.Point(1, 1, 0), quads.Point(0, 1, 0)});
+        run.scene.selection = {run.scene.AddObject("Bones", std::move(bones.mesh)),
+                               run.scene.AddObject("Wires", std::move(wires.mesh)),
+                               run.scene.AddObject("Quads", std::move(quads.mesh)),
+                               run.scene.AddObject("Empty", std::make_unique<vexil_host::Mesh>()),
+                               run.scene.AddObject("NoMesh", nullptr), run.scene.AddLight("Key")};
+        EXPECT_EQ(run.Activate(), AFUNC_OK);
+        EXPECT_EQ(run.host.meshesHandedOut, 4u);
+        EXPECT_EQ(run.host.meshesDestroyed, hostKeepsMeshes ? 0u : 4u);
+        if (hostKeepsMeshes)
+            EXPECT_EQ(run.host.commands, commandsWithDestroy);
+        else
+            commandsWithDestroy = run.host.commands;
+    }
+}
+
 }  // namespace

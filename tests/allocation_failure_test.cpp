@@ -1,7 +1,8 @@
 // Fails the module's Nth allocation, for N = 1, 2, ... until a run needs no
-// more: every failing run must report AFUNC_OUTOFMEMORY, release everything,
-// send no bone command after the failure, and still put the user's frame and
-// selection back. Allocations made by the stand-in host are never failed.
+// more: every failing run must report the host's BADAPP (4), release
+// everything, hand back every mesh, send no bone command after the failure,
+// and still put the user's frame and selection back. Allocations made by the
+// stand-in host are never failed.
 #include <cstdlib>
 #include <new>
 #include <string>
@@ -115,13 +116,15 @@ TEST(AllocationFailure, everyFailingRunReleasesEverythingAndRestoresTheUser) {
         injector.armed = false;
 
         EXPECT_EQ(injector.live, 0) << "allocation " << failAt << " left memory behind";
+        EXPECT_EQ(host.meshesDestroyed, host.meshesHandedOut) << "allocation " << failAt << " kept a mesh";
         if (!injector.injected) {
             EXPECT_EQ(status, AFUNC_OK);
             EXPECT_EQ(scene.Find(selection[0])->bones.size(), 43u);
             break;
         }
         ++sweeps;
-        EXPECT_EQ(status, AFUNC_OUTOFMEMORY) << "allocation " << failAt;
+        // The host's BADAPP, so that the host tells the user the run failed.
+        EXPECT_EQ(status, 4) << "allocation " << failAt;
         std::vector<std::string> after(host.commands.begin() + static_cast<ptrdiff_t>(injector.commandsAtFailure),
                                        host.commands.end());
         if (injector.commandsAtFailure == 0) {

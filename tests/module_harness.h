@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "host/module_loader.h"
 #include "host/scene.h"
 #include "host/services.h"
@@ -17,8 +19,14 @@ struct ModuleHarness {
     explicit ModuleHarness(vexil_host::HostOptions options = {})
         : host(scene, std::move(options)), module(VEXIL_MODULE_PATH) {}
 
+    // Runs the module once; by the time it returns, every mesh it was handed
+    // must have been handed back exactly once (a second destroy, or any use
+    // of a destroyed mesh, stops the stand-in host).
     int Activate(int version = LWLAYOUTGENERIC_VERSION) {
-        return module.Activation()(version, host.Global(), host.Generic(), nullptr);
+        int status = module.Activation()(version, host.Global(), host.Generic(), nullptr);
+        size_t returnable = host.options.meshesWithoutDestroy ? 0 : host.meshesHandedOut;
+        EXPECT_EQ(host.meshesDestroyed, returnable) << "meshes handed out: " << host.meshesHandedOut;
+        return status;
     }
 
     vexil_host::Scene scene;
