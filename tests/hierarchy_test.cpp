@@ -7,6 +7,7 @@
 #include "skeleton/bone_record.h"
 #include "skeleton/hierarchy.h"
 #include "skeleton/joint_search.h"
+#include "small_stack.h"
 
 namespace {
 
@@ -176,7 +177,8 @@ TEST(Hierarchy, flattensADeepRopeWithoutRecursion) {
     std::vector<BoneRecord *> expected = builder.records;
     std::reverse(builder.records.begin(), builder.records.end());
     builder.cursor = 0;
-    FlattenSubtree(builder, builder.roots);
+    // A recursive flatten needs far more than this for 200,000 levels.
+    vexil_test::OnSmallStack([&] { FlattenSubtree(builder, builder.roots); }, vexil_test::kTightStack);
     EXPECT_EQ(builder.cursor, static_cast<size_t>(kBones));
     EXPECT_TRUE(builder.records == expected);
     ClearBuilder(builder);

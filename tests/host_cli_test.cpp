@@ -1,5 +1,6 @@
 // Runs the vexil-host program as a user would and reads what it wrote.
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -202,6 +203,82 @@ TEST(HostProgram, runsTheBundledExampleWithoutArguments) {
     Outcome run = RunHost("");
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.output.find("Biped (object 10000001): 19 bones"), std::string::npos) << run.output;
+}
+
+std::vector<std::string> Lines(const std::string &text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+size_t CountStartingWith(const std::vector<std::string> &lines, const std::string &prefix) {
+    return static_cast<size_t>(std::count_if(lines.begin(), lines.end(), [&](const std::string &line) {
+        return line.compare(0, prefix.size(), prefix) == 0;
+    }));
+}
+
+void ExpectTriple(const nlohmann::json &values, const std::array<double, 3> &expected, const std::string &what) {
+    ASSERT_EQ(values.size(), 3u) << what;
+    for (size_t i = 0; i < 3; ++i) EXPECT_NEAR(values[i].get<double>(), expected[i], 1e-4) << what << " [" << i << "]";
+}
+
+TEST(HostProgram, posesTheArmAsItsGeometryMeansWithAndWithoutPivotRotation) {
+    // The arm lies along +X with its roll on +Y, so the upper arm turns 90
+    // degrees in heading; each joint twists the roll corner 45 degrees about
+    // the bone, a bank of 45 relative to the parent. Each child starts at its
+    // parent's tip: one parent length along the parent's Z.
+    const struct {
+        const char *name;
+        std::array<double, 3> position, hpb;
+        double length;
+    } arm[] = {
+        {"UpperArm", {0, 1.5, 0}, {90, 0, 0}, 0.3},
+        {"Forearm", {0, 0, 0.3}, {0, 0, 45}, 0.25},
+        {"Hand", {0, 0, 0.25}, {0, 0, 45}, 0.15},
+    };
+    const std::array<double, 3> zero = {0, 0, 0};
+    for (bool pivot : {false, true}) {
+        std::string commands = TempPath(pivot ? "pivot.txt" : "plain.txt");
+        Outcome run = RunHost(std::string(pivot ? "--pivot-rotate " : "") + "--commands \"" + commands +
+                              "\" --scene - " + Example("arm.obj"));
+        ASSERT_EQ(run.status, 0) << run.output;
+        nlohmann::json scene = nlohmann::json::parse(run.output);
+        const nlohmann::json &bones = scene["objects"][0]["bones"];
+        ASSERT_EQ(bones.size(), std::size(arm));
+        for (size_t i = 0; i < std::size(arm); ++i) {
+            const nlohmann::json &bone = bones[i];
+            std::string what = std::string(arm[i].name) + (pivot ? " (pivot)" : "");
+            EXPECT_EQ(bone["name"], arm[i].name);
+            ExpectTriple(bone["restPosition"], arm[i].position, what + " rest position");
+            ExpectTriple(bone["position"], arm[i].position, what + " position");
+            EXPECT_NEAR(bone["restLength"].get<double>(), arm[i].length, 1e-6) << what;
+            // Not the stand-in's default of 1: the icon scale was sent.
+            EXPECT_NEAR(bone["iconScale"].get<double>(), arm[i].length, 1e-6) << what;
+            ExpectTriple(bone["restRotation"], pivot ? zero : arm[i].hpb, what + " rest rotation");
+            ExpectTriple(bone["rotation"], pivot ? zero : arm[i].hpb, what + " rotation");
+            ExpectTriple(bone["pivotRotation"], pivot ? arm[i].hpb : zero, what + " pivot rotation");
+        }
+        std::vector<std::string> sent = Lines(ReadFile(commands));
+        EXPECT_EQ(CountStartingWith(sent, "Rotation "), pivot ? 0u : 3u);
+        EXPECT_EQ(CountStartingWith(sent, "PivotRotation "), pivot ? 3u : 0u);
+        EXPECT_EQ(CountStartingWith(sent, "RecordPivotRotation"), pivot ? 3u : 0u);
+        EXPECT_EQ(CountStartingWith(sent, "BoneRestRotation 0 0 0"), pivot ? 3u : 0u);
+    }
+}
+
+TEST(HostProgram, reportsAFailedRunAndTheCommandsTheSceneRefused) {
+    std::string module = VEXIL_FAILING_MODULE_PATH;
+#if defined(_WIN32)
+    std::replace(module.begin(), module.end(), '/', '\\');
+#endif
+    Outcome run = RunHost("--runs 2 --module \"" + module + "\" " + Example("arm.obj"), true);
+    EXPECT_EQ(run.status, 1) << run.output;
+    EXPECT_EQ(CountStartingWith(Lines(run.output), "vexil-host: the scene refused 'NoSuchCommand 1': unknown command"),
+              2u)
+        << run.output;
+    for (const char *report : {"vexil-host: run 1: the module returned 4 (", "vexil-host: run 2: the module returned 4 ("})
+        EXPECT_NE(run.output.find(report), std::string::npos) << run.output;
 }
 
 }  // namespace

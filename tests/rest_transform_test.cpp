@@ -1,3 +1,4 @@
+#include <array>
 #include <cmath>
 #include <cstring>
 
@@ -136,6 +137,72 @@ TEST(RestTransforms, placesAChildAtItsParentsEndJointAlongZ) {
     EXPECT_NEAR(pair.child->restPosition.x, 0, 1e-6);
     EXPECT_NEAR(pair.child->restPosition.y, 0, 1e-6);
     EXPECT_NEAR(pair.child->restPosition.z, length, 1e-6);
+}
+
+// The frame of heading, pitch and bank (degrees) in double: the unit axes
+// turned by bank about Z, then pitch about X (Z towards -Y), then heading
+// about Y (Z towards +X).
+std::array<std::array<double, 3>, 3> FrameInDouble(double heading, double pitch, double bank) {
+    const double toRadians = 3.14159265358979323846 / 180;
+    double ch = std::cos(heading * toRadians), sh = std::sin(heading * toRadians);
+    double cp = std::cos(pitch * toRadians), sp = std::sin(pitch * toRadians);
+    double cb = std::cos(bank * toRadians), sb = std::sin(bank * toRadians);
+    return {{{cb * ch + sb * sp * sh, sb * cp, sb * sp * ch - cb * sh},
+             {-sb * ch + cb * sp * sh, cb * cp, cb * sp * ch + sb * sh},
+             {cp * sh, -sp, cp * ch}}};
+}
+
+Mat3 ToFloat(const std::array<std::array<double, 3>, 3> &frame) {
+    Mat3 m;
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c) m.m[r][c] = static_cast<float>(frame[r][c]);
+    return m;
+}
+
+TEST(RestTransforms, givesAChildsAnglesAndOffsetInItsParentsAxes) {
+    // Parent and child frames in object space, by their own angles.
+    const struct {
+        double parent[3], child[3];  // heading, pitch, bank
+    } cases[] = {
+        {{30, 20, 10}, {75, -35, 60}},     {{-120, 45, -170}, {40, 10, 170}},
+        {{170, -60, 90}, {-170, 60, -90}}, {{0, 0, 0}, {-45, 30, 135}},
+        {{90, 80, -30}, {100, 70, 20}},    {{-60, -15, 150}, {120, 25, -150}},
+    };
+    for (const auto &c : cases) {
+        Mat3 parentFrame = ToFloat(FrameInDouble(c.parent[0], c.parent[1], c.parent[2]));
+        Mat3 childFrame = ToFloat(FrameInDouble(c.child[0], c.child[1], c.child[2]));
+        const Vec3 parentStart = {1.5f, -2, 0.25f}, childStart = {-0.5f, 3, 2};
+        Pair pair(parentFrame, parentStart, childFrame, childStart);
+
+        // Expected, from the geometry in double: the child's axes in the
+        // parent's axes, L[i][j] = child axis i . parent axis j, whose angles
+        // follow from L's Z row (heading, pitch) and the Y components (bank).
+        double local[3][3];
+        for (int i = 0; i < 3; ++i)
+            for (int j = 0; j < 3; ++j) {
+                local[i][j] = 0;
+                for (int k = 0; k < 3; ++k)
+                    local[i][j] += static_cast<double>(childFrame.m[i][k]) * parentFrame.m[j][k];
+            }
+        const double toDegrees = 180 / 3.14159265358979323846;
+        double heading = std::atan2(local[2][0], local[2][2]) * toDegrees;
+        double pitch = std::atan2(-local[2][1], std::hypot(local[2][0], local[2][2])) * toDegrees;
+        double bank = std::atan2(local[0][1], local[1][1]) * toDegrees;
+        const double offset[3] = {static_cast<double>(childStart.x) - parentStart.x,
+                                  static_cast<double>(childStart.y) - parentStart.y,
+                                  static_cast<double>(childStart.z) - parentStart.z};
+
+        const Vec3 &rotation = pair.child->restRotation;
+        EXPECT_NEAR(std::remainder(rotation.y - heading, 360.0), 0, 1e-4) << "heading " << heading;
+        EXPECT_NEAR(rotation.x, pitch, 1e-4) << "pitch";
+        EXPECT_NEAR(std::remainder(rotation.z - bank, 360.0), 0, 1e-4) << "bank " << bank;
+        const float position[3] = {pair.child->restPosition.x, pair.child->restPosition.y, pair.child->restPosition.z};
+        for (int j = 0; j < 3; ++j) {
+            double along = 0;
+            for (int k = 0; k < 3; ++k) along += offset[k] * parentFrame.m[j][k];
+            EXPECT_NEAR(position[j], along, 1e-5) << "position " << j;
+        }
+    }
 }
 
 }  // namespace

@@ -1,35 +1,20 @@
 // Deep and large structures: nothing of the module may recurse with the
 // depth of a rope or a chain, since the host's thread may have as little
 // as 1 MB of stack.
-#include <functional>
 #include <string>
 
 #include <gtest/gtest.h>
-
-#include <pthread.h>
 
 #include "module_harness.h"
 #include "skeleton/bone_record.h"
 #include "skeleton/hierarchy.h"
 #include "skeleton/polygon_scan.h"
+#include "small_stack.h"
 #include "test_meshes.h"
 
 namespace {
 
-// Runs `work` on a thread with a 1 MB stack, as the host's thread may have.
-void OnSmallStack(const std::function<void()> &work) {
-    pthread_attr_t attributes;
-    pthread_attr_init(&attributes);
-    pthread_attr_setstacksize(&attributes, 1 << 20);
-    pthread_t thread;
-    auto run = [](void *argument) -> void * {
-        (*static_cast<const std::function<void()> *>(argument))();
-        return nullptr;
-    };
-    ASSERT_EQ(pthread_create(&thread, &attributes, run, const_cast<std::function<void()> *>(&work)), 0);
-    pthread_join(thread, nullptr);
-    pthread_attr_destroy(&attributes);
-}
+using vexil_test::OnSmallStack;
 
 TEST(Scale, linksARopeOfAHundredThousandBonesOnASmallStack) {
     const int kBones = 100000;
