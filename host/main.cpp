@@ -14,7 +14,7 @@
 
 #include "host/command_line.h"
 #include "host/module_loader.h"
-#include "host/obj_reader.h"
+#include "host/mesh_file.h"
 #include "host/scene_report.h"
 #include "host/services.h"
 #include "host/skeleton_svg.h"
@@ -71,7 +71,7 @@ int Run(const CommandLine &line, const std::string &programDirectory) {
     scene.framesPerSecond = line.framesPerSecond;
     try {
         for (const std::string &file : files)
-            for (MeshObject &object : ReadObjFile(file))
+            for (MeshObject &object : ReadMeshFile(file))
                 scene.selection.push_back(scene.AddObject(object.name, std::move(object.mesh)));
     } catch (const MeshFileError &error) {
         std::cerr << "vexil-host: " << error.what() << "\n";

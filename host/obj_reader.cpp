@@ -4,7 +4,6 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <fstream>
 #include <limits>
 #include <unordered_map>
 
@@ -32,6 +31,13 @@ std::vector<std::string> Words(const std::string &text) {
     return words;
 }
 
+MeshObject NewObject(const std::string &name) {
+    MeshObject object;
+    object.name = name;
+    object.mesh = std::make_unique<Mesh>();
+    return object;
+}
+
 class Reader {
   public:
     Reader(const std::string &fileName, const std::string &defaultName)
@@ -51,16 +57,16 @@ class Reader {
             Vertex(Words(rest));
         } else if (keyword == "f") {
             std::vector<uint32_t> points = Points(Words(rest), 1, "f");
-            Current().AddPolygon(points, surface_);
+            AddPolygon(points);
         } else if (keyword == "l") {
             std::vector<uint32_t> points = Points(Words(rest), 2, "l");
-            for (size_t i = 0; i + 1 < points.size(); ++i) Current().AddPolygon({points[i], points[i + 1]}, surface_);
+            for (size_t i = 0; i + 1 < points.size(); ++i) AddPolygon({points[i], points[i + 1]});
         } else if (keyword == "p") {
-            for (uint32_t point : Points(Words(rest), 1, "p")) Current().AddPolygon({point}, surface_);
+            for (uint32_t point : Points(Words(rest), 1, "p")) AddPolygon({point});
         } else if (keyword == "usemtl") {
             surface_ = Trim(rest);
         } else if (keyword == "o") {
-            objects_.push_back({Trim(rest), std::make_unique<Mesh>()});
+            objects_.push_back(NewObject(Trim(rest)));
             localIndex_.clear();
             sawObjectLine_ = true;
         } else if (keyword == "vt" || keyword == "vn" || keyword == "g" || keyword == "s" || keyword == "mtllib") {
@@ -72,7 +78,7 @@ class Reader {
 
     std::vector<MeshObject> Finish() {
         // A file without any `o` line still holds one object, named by the file.
-        if (!sawObjectLine_ && objects_.empty()) objects_.push_back({defaultName_, std::make_unique<Mesh>()});
+        if (!sawObjectLine_ && objects_.empty()) objects_.push_back(NewObject(defaultName_));
         return std::move(objects_);
     }
 
@@ -96,9 +102,15 @@ class Reader {
     }
 
     // The object polygons go to; polygons before any `o` line make one.
-    Mesh &Current() {
-        if (objects_.empty()) objects_.push_back({defaultName_, std::make_unique<Mesh>()});
-        return *objects_.back().mesh;
+    MeshObject &Current() {
+        if (objects_.empty()) objects_.push_back(NewObject(defaultName_));
+        return objects_.back();
+    }
+
+    void AddPolygon(const std::vector<uint32_t> &points) {
+        MeshObject &object = Current();
+        object.mesh->AddPolygon(points, surface_);
+        object.polygonSource.push_back(static_cast<uint32_t>(lineNumber_));
     }
 
     // Resolves the indices of an f, l or p line to points of the current object.
@@ -106,7 +118,7 @@ class Reader {
         if (words.size() < least)
             Fail(std::string("'") + keyword + "' expects at least " + std::to_string(least) +
                  (least == 1 ? " point index" : " point indices"));
-        Mesh &mesh = Current();
+        Mesh &mesh = *Current().mesh;
         std::vector<uint32_t> points;
         points.reserve(words.size());
         for (const std::string &word : words) {
@@ -188,15 +200,6 @@ std::vector<MeshObject> ReadObj(std::istream &text, const std::string &fileName,
     while (std::getline(text, line)) reader.Line(line);
     if (text.bad()) throw MeshFileError(fileName + ": could not be read");
     return reader.Finish();
-}
-
-std::vector<MeshObject> ReadObjFile(const std::string &path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) throw MeshFileError(path + ": cannot be opened");
-    std::string stem = path.substr(path.find_last_of("/\\") == std::string::npos ? 0 : path.find_last_of("/\\") + 1);
-    size_t dot = stem.rfind('.');
-    if (dot != std::string::npos && dot > 0) stem.erase(dot);
-    return ReadObj(file, path, stem);
 }
 
 }  // namespace vexil_host

@@ -21,6 +21,12 @@ using TrapFunc = void (*)();
 // the fault behind whatever the wrong answer did next.
 [[noreturn]] void ModuleMisuse(const char *what);
 
+// Stops the program when the module handed over less than a whole record of
+// `size` bytes, where the build can tell: under AddressSanitizer the bytes
+// past a smaller record are poisoned. (A copy of the record would not tell:
+// the compiler expands it without checks.)
+void ExpectWholeRecord(const void *record, size_t size, const char *what);
+
 // Reads a member of a record at `offset`, as the host reads its own records.
 template <typename T>
 T ReadMember(const void *record, size_t offset) {

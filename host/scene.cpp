@@ -17,19 +17,31 @@ uint32_t Mesh::AddPoint(float x, float y, float z) {
     return static_cast<uint32_t>(points.size() - 1);
 }
 
-void Mesh::AddPolygon(const std::vector<uint32_t> &pointIndices, const std::string &surface) {
+uint32_t Mesh::SurfaceNumber(const std::string &surface) {
     auto found = surfaceIndex_.find(surface);
-    uint32_t surfaceNumber;
-    if (found != surfaceIndex_.end()) {
-        surfaceNumber = found->second;
-    } else {
-        surfaceNumber = static_cast<uint32_t>(surfaces.size());
-        surfaces.push_back(surface);
-        surfaceIndex_.emplace(surface, surfaceNumber);
-    }
+    if (found != surfaceIndex_.end()) return found->second;
+    uint32_t number = static_cast<uint32_t>(surfaces.size());
+    surfaces.push_back(surface);
+    surfaceIndex_.emplace(surface, number);
+    return number;
+}
+
+void Mesh::AddPolygon(const std::vector<uint32_t> &pointIndices, const std::string &surface) {
+    AddPolygon(pointIndices.data(), pointIndices.size());
+    polygonSurface.back() = SurfaceNumber(surface);
+}
+
+void Mesh::AddPolygon(const uint32_t *pointIndices, size_t count) {
     polygonFirstVertex.push_back(static_cast<uint32_t>(vertices.size()));
-    vertices.insert(vertices.end(), pointIndices.begin(), pointIndices.end());
-    polygonSurface.push_back(surfaceNumber);
+    vertices.insert(vertices.end(), pointIndices, pointIndices + count);
+    polygonSurface.push_back(kNoSurface);
+}
+
+void Mesh::SetSurface(size_t polygon, const std::string &surface) { polygonSurface[polygon] = SurfaceNumber(surface); }
+
+const std::string *Mesh::SurfaceOf(size_t polygon) const {
+    uint32_t number = polygonSurface[polygon];
+    return number == kNoSurface ? nullptr : &surfaces[number];
 }
 
 size_t Mesh::PolygonSize(size_t polygon) const {
@@ -75,8 +87,15 @@ LWItemID Scene::AddBone(LWItemID object, LWItemID parent, const std::string &nam
     owner = Find(object);
     bone->bone.object = object;
     bone->bone.parent = parent;
-    bone->indexInObject = owner->bones.size();
-    owner->bones.push_back(id);
+    size_t place = owner->bones.size();
+    if (bonePlacement == BonePlacement::Front) {
+        place = 0;
+    } else if (bonePlacement == BonePlacement::AfterParent && parent != nullptr) {
+        const Item *parentBone = Find(parent);
+        if (parentBone != nullptr && parentBone->bone.object == object) place = parentBone->indexInObject + 1;
+    }
+    owner->bones.insert(owner->bones.begin() + static_cast<ptrdiff_t>(place), id);
+    for (size_t i = place; i < owner->bones.size(); ++i) Find(owner->bones[i])->indexInObject = i;
     return id;
 }
 

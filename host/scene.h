@@ -21,17 +21,26 @@ struct Mesh {
     std::vector<std::array<float, 3>> points;
     std::vector<uint32_t> polygonFirstVertex;  // one per polygon, into vertices
     std::vector<uint32_t> vertices;            // point indices
-    std::vector<uint32_t> polygonSurface;      // index into surfaces
+    std::vector<uint32_t> polygonSurface;      // index into surfaces, or kNoSurface
     std::vector<std::string> surfaces;
+
+    static constexpr uint32_t kNoSurface = UINT32_MAX;
 
     uint32_t AddPoint(float x, float y, float z);
     // Adds a polygon through the given points with the named surface.
     void AddPolygon(const std::vector<uint32_t> &pointIndices, const std::string &surface);
+    // Adds a polygon through `count` points without a surface.
+    void AddPolygon(const uint32_t *pointIndices, size_t count);
+    void SetSurface(size_t polygon, const std::string &surface);
+    // The polygon's surface name, or null for a polygon without one.
+    const std::string *SurfaceOf(size_t polygon) const;
     size_t PolygonCount() const { return polygonFirstVertex.size(); }
     size_t PolygonSize(size_t polygon) const;
     const uint32_t *PolygonVertices(size_t polygon) const;
 
   private:
+    uint32_t SurfaceNumber(const std::string &surface);
+
     std::unordered_map<std::string, uint32_t> surfaceIndex_;
 };
 
@@ -51,6 +60,11 @@ struct BoneState {
     std::string weightMap;
 };
 
+// Where a new bone goes among its object's bones, in the order the item
+// service enumerates them. Hosts differ; the module must find its new bones
+// whatever the order.
+enum class BonePlacement { Append, Front, AfterParent };
+
 enum class ItemType { Object = LWI_OBJECT, Light = LWI_LIGHT, Camera = LWI_CAMERA, Bone = LWI_BONE };
 
 struct Item {
@@ -58,7 +72,7 @@ struct Item {
     ItemType type = ItemType::Object;
     std::string name;
     std::unique_ptr<Mesh> mesh;       // objects: none when the host has no mesh to give
-    std::vector<LWItemID> bones;      // objects: their bones in creation order
+    std::vector<LWItemID> bones;      // objects: their bones in enumeration order
     size_t indexInObject = 0;         // bones: place in the object's `bones`
     BoneState bone;                   // bones
 };
@@ -87,6 +101,7 @@ class Scene {
     double framesPerSecond = 30;
     int frame = 0;
     uint64_t highBits = 0;
+    BonePlacement bonePlacement = BonePlacement::Append;
 
   private:
     LWItemID AddItem(ItemType type, const std::string &name);

@@ -7,6 +7,18 @@
 
 #include "host/command_interpreter.h"
 
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VEXIL_ADDRESS_SANITIZER 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__)
+#define VEXIL_ADDRESS_SANITIZER 1
+#endif
+#if defined(VEXIL_ADDRESS_SANITIZER)
+#include <sanitizer/asan_interface.h>
+#endif
+
 namespace vexil_host {
 
 thread_local bool insideHostCall = false;
@@ -141,10 +153,11 @@ const char *PolTag(LWMeshInfo *info, LWPolID polygonId, LWID tagType) {
     size_t polygon = DecodeIndex(polygonId, kPolygonKey, mesh.PolygonCount());
     LogHostCall([&] { return "polTag " + std::to_string(polygon) + (tagType == LWID_SURF ? " SURF" : " other"); });
     if (polygon == SIZE_MAX || tagType != LWID_SURF) return nullptr;
-    const std::string &surface = mesh.surfaces[mesh.polygonSurface[polygon]];
+    const std::string *surface = mesh.SurfaceOf(polygon);
+    if (surface == nullptr) return nullptr;
     const std::string &untagged = CurrentHost().options.untaggedSurface;
-    if (!untagged.empty() && surface == untagged) return nullptr;
-    return surface.c_str();
+    if (!untagged.empty() && *surface == untagged) return nullptr;
+    return surface->c_str();
 }
 
 void PntBasePos(LWMeshInfo *info, LWPntID pointId, float position[3]) {
@@ -165,6 +178,7 @@ LWItemID ItemFirst(int type, LWItemID owner) {
     HostCallScope inHost;
     StandInHost &host = CurrentHost();
     ++host.enumerationCallCount;
+    ++host.itemInfoCallCount;
     LogHostCall([&] { return std::string("first ") + TypeName(type) + " " + IdText(owner); });
     if (type == LWI_BONE) {
         const Item *object = host.scene.Find(owner);
@@ -180,6 +194,7 @@ LWItemID ItemNext(LWItemID id) {
     HostCallScope inHost;
     StandInHost &host = CurrentHost();
     ++host.enumerationCallCount;
+    ++host.itemInfoCallCount;
     LogHostCall([&] { return "next " + IdText(id); });
     const Item *item = host.scene.Find(id);
     if (item == nullptr) return nullptr;
@@ -200,6 +215,7 @@ LWItemID ItemNext(LWItemID id) {
 const char *ItemName(LWItemID id) {
     HostCallScope inHost;
     StandInHost &host = CurrentHost();
+    ++host.itemInfoCallCount;
     LogHostCall([&] { return "name " + IdText(id); });
     const Item *item = host.scene.Find(id);
     return item == nullptr ? nullptr : item->name.c_str();
@@ -208,6 +224,7 @@ const char *ItemName(LWItemID id) {
 int ItemType_(LWItemID id) {
     HostCallScope inHost;
     StandInHost &host = CurrentHost();
+    ++host.itemInfoCallCount;
     LogHostCall([&] { return "type " + IdText(id); });
     const Item *item = host.scene.Find(id);
     return item == nullptr ? -1 : static_cast<int>(item->type);
@@ -286,6 +303,7 @@ int PanelOpen(LWPanelID panelId, int flags) {
 void ControlGet(LWControl *control, int tag, LWValue *value) {
     HostCallScope inHost;
     Panel *panel = ReadMember<Panel *>(control, 24);  // priv_data
+    ExpectWholeRecord(value, kValueSize, "an LWValue smaller than the host's 40 bytes");
     unsigned char whole[kValueSize];
     std::memcpy(whole, value, kValueSize);
     CurrentHost().panelCalls.push_back("get " + std::to_string(tag) + " " +
@@ -301,6 +319,7 @@ void ControlGet(LWControl *control, int tag, LWValue *value) {
 void ControlSet(LWControl *control, int tag, LWValue *value) {
     HostCallScope inHost;
     Panel *panel = ReadMember<Panel *>(control, 24);
+    ExpectWholeRecord(value, kValueSize, "an LWValue smaller than the host's 40 bytes");
     unsigned char whole[kValueSize];
     std::memcpy(whole, value, kValueSize);
     int type = ReadMember<int>(whole, 0), shown = ReadMember<int>(whole, 4);
@@ -313,6 +332,7 @@ LWControl *PanelAddControl(LWPanelID panelId, const char *type, LWPanControlDesc
     HostCallScope inHost;
     StandInHost &host = CurrentHost();
     unsigned char whole[48];
+    ExpectWholeRecord(description, sizeof whole, "an LWPanControlDesc smaller than the host's 48 bytes");
     std::memcpy(whole, description, sizeof whole);
     host.panelCalls.push_back(std::string("addControl ") + type + " " + std::to_string(ReadMember<int>(whole, 0)) +
                               " " + label);
@@ -356,6 +376,14 @@ const char kSceneName[] = "Stand-in scene";
 const char kSceneFile[] = "stand-in.lws";
 
 }  // namespace
+
+void ExpectWholeRecord(const void *record, size_t size, const char *what) {
+#if defined(VEXIL_ADDRESS_SANITIZER)
+    if (__asan_region_is_poisoned(const_cast<void *>(record), size) != nullptr) ModuleMisuse(what);
+#else
+    (void)record, (void)size, (void)what;
+#endif
+}
 
 void ModuleMisuse(const char *what) {
     std::fprintf(stderr,

@@ -57,6 +57,7 @@ class StandInHost {
     std::vector<std::string> hostCalls;
     size_t hostCallCount = 0;         // every mesh and item call
     size_t enumerationCallCount = 0;  // item `first` and `next` calls
+    size_t itemInfoCallCount = 0;     // every LWItemInfo call
     size_t meshesHandedOut = 0;       // by `meshInfo`
     size_t meshesDestroyed = 0;       // by their `destroy`
 

@@ -179,7 +179,7 @@ TEST(HostProgram, rejectsBadFilesAndArgumentsWithoutRunningTheModule) {
 TEST(HostProgram, printsTheBoneTreeAndDrawsIt) {
     Outcome run = RunHost(Example("arm.obj"));
     ASSERT_EQ(run.status, 0);
-    EXPECT_NE(run.output.find("Arm (object 10000001): 3 bones\n`-- UpperArm  at (0, 1.5, 0)  hpb (90, -0, -0)  length 0.3\n"
+    EXPECT_NE(run.output.find("Arm (object 10000001): 3 bones\n`-- UpperArm  at (0, 1.5, 0)  hpb (90, 0, 0)  length 0.3\n"
                               "    `-- Forearm  at (0, 0, 0.3)"),
               std::string::npos)
         << run.output;
@@ -279,6 +279,22 @@ TEST(HostProgram, reportsAFailedRunAndTheCommandsTheSceneRefused) {
         << run.output;
     for (const char *report : {"vexil-host: run 1: the module returned 4 (", "vexil-host: run 2: the module returned 4 ("})
         EXPECT_NE(run.output.find(report), std::string::npos) << run.output;
+}
+
+TEST(HostProgram, readsEachExampleAsLwo2IntoTheSameCommandsAsItsObj) {
+    for (const char *example : {"arm", "hand", "biped", "tail"}) {
+        for (const char *options : {"", "--pivot-rotate "}) {
+            std::string fromObj = TempPath("obj.txt"), fromLwo = TempPath("lwo.txt");
+            auto run = [&](const std::string &output, const char *extension) {
+                return RunHost(options + std::string("--commands \"") + output + "\" " + Example(example + std::string(extension)));
+            };
+            ASSERT_EQ(run(fromObj, ".obj").status, 0);
+            ASSERT_EQ(run(fromLwo, ".lwo").status, 0);
+            std::string commands = ReadFile(fromObj);
+            EXPECT_GT(commands.size(), 500u) << example;
+            EXPECT_EQ(ReadFile(fromLwo), commands) << example << " " << options;
+        }
+    }
 }
 
 }  // namespace

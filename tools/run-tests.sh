@@ -37,7 +37,7 @@ echo "== fuzzing"
 CXX=clang++-14 cmake -S "$root" -B "$root/build-fuzz" -G Ninja -DVEXIL_BUILD_FUZZERS=ON \
   -DVEXIL_BUILD_TESTS=OFF -DVEXIL_BUILD_BENCHMARKS=OFF
 cmake --build "$root/build-fuzz"
-for target in activation obj_reader; do
+for target in activation obj_reader lwo_reader; do
   work="$(mktemp -d)"
   # New inputs go to a scratch corpus; the seeds in the repository stay as they are.
   (cd "$work" && "$root/build-fuzz/fuzz/${target}_fuzzer" -max_total_time="${FUZZ_SECONDS:-60}" \

@@ -1,11 +1,19 @@
 #!/usr/bin/env bash
-# Installs what building and testing Vexil needs, when it is missing, and
-# makes the comma-decimal locale the formatting tests run under. Run as root
-# to install; otherwise it only says what is missing.
+# Installs what Vexil needs, when it is missing. `setup.sh example` installs
+# only what building and running vexil-host needs (CMake, Ninja, g++ and the
+# JSON library); `setup.sh` installs everything the test suite uses as well
+# and makes the comma-decimal locale the formatting tests run under. Run as
+# root to install; otherwise it only says what is missing.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev nlohmann-json3-dev locales clang-14 libclang-rt-14-dev
-  googletest g++-mingw-w64-x86-64-posix wine wine64)
+packages=(cmake ninja-build g++ nlohmann-json3-dev)
+install=(apt-get install -y --no-install-recommends)
+if [ "${1:-tests}" != example ]; then
+  # wine needs what it recommends.
+  install=(apt-get install -y)
+  packages+=(libgtest-dev libbenchmark-dev locales clang-14 libclang-rt-14-dev googletest
+    g++-mingw-w64-x86-64-posix wine wine64 libassimp-dev assimp-testmodels)
+fi
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
@@ -17,9 +25,10 @@ if [ "${#missing[@]}" -gt 0 ]; then
     exit 1
   fi
   apt-get update
-  DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
+  DEBIAN_FRONTEND=noninteractive "${install[@]}" "${missing[@]}"
 fi
 
+[ "${1:-tests}" = example ] && exit 0
 if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
   if [ "$(id -u)" -ne 0 ]; then
     echo "setup: the de_DE.UTF-8 locale is missing (run as root to generate it)" >&2

@@ -1,0 +1,27 @@
+// Feeds arbitrary bytes to the LWO2 reader: a bad file may only ever end in
+// a MeshFileError naming the file and a byte offset, and every polygon read
+// must refer to points of its own layer.
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "host/lwo_reader.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    std::string bytes(reinterpret_cast<const char *>(data), size);
+    try {
+        for (const vexil_host::MeshObject &object : vexil_host::ReadLwo(bytes, "fuzz.lwo", "fuzz")) {
+            const vexil_host::Mesh &mesh = *object.mesh;
+            if (object.polygonSource.size() != mesh.PolygonCount()) std::abort();
+            for (size_t polygon = 0; polygon < mesh.PolygonCount(); ++polygon) {
+                if (mesh.PolygonSize(polygon) == 0) std::abort();
+                const uint32_t *vertices = mesh.PolygonVertices(polygon);
+                for (size_t v = 0; v < mesh.PolygonSize(polygon); ++v)
+                    if (vertices[v] >= mesh.points.size()) std::abort();
+            }
+        }
+    } catch (const vexil_host::MeshFileError &error) {
+        if (std::string(error.what()).rfind("fuzz.lwo: byte ", 0) != 0) std::abort();
+    }
+    return 0;
+}

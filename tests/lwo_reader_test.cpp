@@ -1,0 +1,106 @@
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "host/lwo_reader.h"
+#include "tools/lwo_writer.h"
+
+using namespace vexil_tools;
+using vexil_host::MeshFileError;
+using vexil_host::MeshObject;
+using vexil_host::ReadLwo;
+
+namespace {
+
+std::string ErrorOf(const std::string &bytes) {
+    try {
+        ReadLwo(bytes, "rig.lwo", "rig");
+    } catch (const MeshFileError &error) {
+        return error.what();
+    }
+    return "<no error>";
+}
+
+std::string Points(int count) {
+    std::string points;
+    for (int i = 0; i < count; ++i) points += F4(static_cast<float>(i)) + F4(0) + F4(0);
+    return points;
+}
+
+std::string Layer(uint32_t number, const std::string &name) {
+    return Chunk("LAYR", U2(number) + U2(0) + F4(0) + F4(0) + F4(0) + S0(name));
+}
+
+TEST(LwoReader, readsLayersPointsPolygonsAndSurfaceTags) {
+    // Layer 0 (named): two points at one place, a triangle, a connector, a
+    // 4-byte vertex index, a polygon with flags set, bone polygons skipped,
+    // and one polygon left without a SURF tag. Layer 3 (unnamed): a point.
+    std::string bytes = Form(
+        Chunk("TAGS", S0("Upper") + S0("Link")) + Layer(0, "Rig") +
+        Chunk("PNTS", Points(3) + F4(2) + F4(0) + F4(0)) +
+        Chunk("POLS", "FACE" + U2(3) + VX(0) + VX(1) + VX(2) + U2(2) + U2(2) + U2(3) + U2(0xFC02) + U4(0xFF000001) +
+                          U2(3) + U2(0x0001) + VX(0)) +
+        Chunk("PTAG", "SURF" + VX(0) + U2(0) + VX(1) + U2(1) + VX(2) + U2(1)) +
+        Chunk("POLS", "BONE" + U2(2) + U2(0) + U2(1)) + Chunk("PTAG", "SURF" + VX(0) + U2(0)) +
+        Chunk("VMAP", "WGHT" + U2(1) + S0("w")) + Layer(3, "") + Chunk("PNTS", Points(1)));
+    std::vector<MeshObject> objects = ReadLwo(bytes, "rig.lwo", "rig");
+    ASSERT_EQ(objects.size(), 2u);
+    EXPECT_EQ(objects[0].name, "rig:Rig");
+    EXPECT_EQ(objects[1].name, "rig:Layer 3");
+    EXPECT_EQ(objects[1].layer, 3);
+    const vexil_host::Mesh &rig = *objects[0].mesh;
+    ASSERT_EQ(rig.points.size(), 4u);  // points 2 and 3 share a place, not an identity
+    ASSERT_EQ(rig.PolygonCount(), 4u);
+    EXPECT_EQ(std::vector<uint32_t>(rig.PolygonVertices(2), rig.PolygonVertices(2) + 2),
+              (std::vector<uint32_t>{1, 3}));
+    EXPECT_EQ(rig.PolygonSize(3), 1u);
+    EXPECT_EQ(*rig.SurfaceOf(0), "Upper");
+    EXPECT_EQ(*rig.SurfaceOf(1), "Link");
+    EXPECT_EQ(*rig.SurfaceOf(2), "Link");
+    EXPECT_EQ(rig.SurfaceOf(3), nullptr);
+    EXPECT_EQ(objects[0].polygonSource, (std::vector<uint32_t>{0, 1, 2, 3}));
+    EXPECT_EQ(objects[0].skippedPolygons, 1u);
+    EXPECT_EQ(objects[1].mesh->points.size(), 1u);
+
+    // One layer, or data before any LAYR: the object is named after the file.
+    EXPECT_EQ(ReadLwo(Form(Chunk("PNTS", Points(1))), "rig.lwo", "rig").at(0).name, "rig");
+    EXPECT_EQ(ReadLwo(Form(Layer(0, "Solo")), "rig.lwo", "rig").at(0).name, "rig");
+}
+
+TEST(LwoReader, rejectsMalformedFilesNamingTheChunkAtFault) {
+    const std::string tags = Chunk("TAGS", S0("Bone"));
+    const std::string points = Chunk("PNTS", Points(3));  // at byte 26 after the TAGS chunk
+    const std::string triangle = Chunk("POLS", "FACE" + U2(3) + U2(0) + U2(1) + U2(2));
+    const struct {
+        std::string bytes;
+        std::string error;
+    } cases[] = {
+        {"FORM" + U4(4) + "LWOB", "rig.lwo: byte 0 (FORM chunk): not an LWO2 file (no FORM of type LWO2)"},
+        {"FORM" + U4(400) + "LWO2", "rig.lwo: byte 0 (FORM chunk): FORM size 400 runs past the end of the file (12 bytes)"},
+        {Form(tags + "PNT"), "rig.lwo: byte 26: truncated chunk header"},
+        {Form(tags + "PNTS" + U4(24) + Points(1)),
+         "rig.lwo: byte 26 (PNTS chunk): chunk size 24 runs past the end of the FORM (12 bytes left)"},
+        {Form(tags + Chunk("PNTS", Points(1) + "xy")),
+         "rig.lwo: byte 26 (PNTS chunk): size 14 is not a whole number of 12-byte points"},
+        {Form(tags + points + Chunk("POLS", "FACE" + U2(3) + U2(0) + U2(1) + U2(3))),
+         "rig.lwo: byte 70 (POLS chunk): polygon 0: point index 3 is out of range (3 points)"},
+        {Form(tags + points + Chunk("POLS", "FACE" + U2(0xFC00))),
+         "rig.lwo: byte 70 (POLS chunk): polygon 0 has no vertices"},
+        {Form(tags + points + Chunk("POLS", "FACE" + U2(3) + U2(0) + U2(1))),
+         "rig.lwo: byte 70 (POLS chunk): truncated polygon 0"},
+        {Form(tags + points + Chunk("PTAG", "SURF" + U2(0) + U2(0))),
+         "rig.lwo: byte 70 (PTAG chunk): polygon tags before any POLS chunk of the layer"},
+        {Form(tags + points + triangle + Chunk("PTAG", "SURF" + U2(0) + U2(1))),
+         "rig.lwo: byte 90 (PTAG chunk): tag index 1 is past the TAGS chunk (1 tags)"},
+        {Form(tags + points + triangle + Chunk("PTAG", "SURF" + U2(1) + U2(0))),
+         "rig.lwo: byte 90 (PTAG chunk): polygon index 1 is out of range (1 polygons in the latest POLS chunk)"},
+        {Form(Chunk("TAGS", "Bone")), "rig.lwo: byte 12 (TAGS chunk): tag 0 has no terminating zero"},
+        {Form(Chunk("LAYR", U2(0) + U2(0) + F4(0))), "rig.lwo: byte 12 (LAYR chunk): truncated layer header"},
+        {Form(Chunk("PNTS", F4(0) + F4(0) + U4(0x7FC00000))),
+         "rig.lwo: byte 12 (PNTS chunk): point 0 has a coordinate that is not a finite number"},
+    };
+    for (const auto &c : cases) EXPECT_EQ(ErrorOf(c.bytes), c.error);
+}
+
+}  // namespace
