@@ -17,6 +17,7 @@
 #include "skeleton/bone_record.h"
 #include "skeleton/hierarchy.h"
 #include "skeleton/polygon_scan.h"
+#include "small_stack.h"
 
 using vexil_host::Mesh;
 using vexil_host::Scene;
@@ -139,37 +140,52 @@ void ReportPeakMemory(benchmark::State &state) {
 // One whole activation through the loaded module, `runs` times on one scene;
 // the last run is timed. One untimed activation comes first: memory new to
 // the process costs far more here than memory it has used before, and a
-// host session that runs the module has used it.
-void TimeActivation(benchmark::State &state, const Mesh &mesh, int runs) {
+// host session that runs the module has used it. With `stackBytes`, the
+// activations run on a thread with that much stack, as a host's may be.
+void TimeActivation(benchmark::State &state, const Mesh &mesh, int runs, size_t stackBytes = 0) {
     vexil_host::LoadedModule module(VEXIL_MODULE_PATH);
+    auto activate = [&](StandInHost &host) {
+        int status = -1;
+        auto run = [&] { status = module.Activation()(LWLAYOUTGENERIC_VERSION, host.Global(), host.Generic(), nullptr); };
+        if (stackBytes == 0)
+            run();
+        else if (!vexil_test::OnSmallStack(run, stackBytes))
+            state.SkipWithError("no thread with a small stack");
+        return status;
+    };
     {
         Scene scene;
         scene.selection = {scene.AddObject("Rig", CopyOf(mesh))};
         StandInHost host(scene);
-        module.Activation()(LWLAYOUTGENERIC_VERSION, host.Global(), host.Generic(), nullptr);
+        activate(host);
     }
-    size_t hostCalls = 0, enumerationCalls = 0, commands = 0;
+    size_t hostCalls = 0, enumerationCalls = 0, itemInfoCalls = 0, commands = 0, created = 0;
     for (auto _ : state) {
         state.PauseTiming();
         Scene scene;
         scene.selection = {scene.AddObject("Rig", CopyOf(mesh))};
         StandInHost host(scene);
-        for (int run = 1; run < runs; ++run)
-            module.Activation()(LWLAYOUTGENERIC_VERSION, host.Global(), host.Generic(), nullptr);
-        host.hostCallCount = host.enumerationCallCount = 0;
+        for (int run = 1; run < runs; ++run) activate(host);
+        host.hostCallCount = host.enumerationCallCount = host.itemInfoCallCount = 0;
+        size_t bonesBefore = scene.Find(scene.selection[0])->bones.size();
         host.commands.clear();
         state.ResumeTiming();
-        int status = module.Activation()(LWLAYOUTGENERIC_VERSION, host.Global(), host.Generic(), nullptr);
+        int status = activate(host);
         state.PauseTiming();
         if (status != AFUNC_OK) state.SkipWithError("the module failed");
         hostCalls = host.hostCallCount;
         enumerationCalls = host.enumerationCallCount;
+        itemInfoCalls = host.itemInfoCallCount;
         commands = host.commands.size();
+        created = scene.Find(scene.selection[0])->bones.size() - bonesBefore;
         state.ResumeTiming();
     }
     state.counters["host_calls"] = static_cast<double>(hostCalls);
     state.counters["bone_enumeration_calls"] = static_cast<double>(enumerationCalls);
     state.counters["commands"] = static_cast<double>(commands);
+    if (created > 0)
+        state.counters["item_info_calls_per_created_bone"] =
+            static_cast<double>(itemInfoCalls) / static_cast<double>(created);
     ReportPeakMemory(state);
 }
 
@@ -230,6 +246,7 @@ const Mesh &Chain() { return Once([] { return LongConnectorChain(); }); }
 const Mesh &Cage() { return Once([] { return ConnectorCage(); }); }
 const Mesh &Tree() { return Once([] { return BoneTree(5000, 4); }); }
 const Mesh &Rope() { return Once([] { return BoneTree(100000, 1); }); }
+const Mesh &ShortRope() { return Once([] { return BoneTree(20000, 1); }); }
 
 void A_Character_Activation(benchmark::State &state) { TimeActivation(state, Character(), 1); }
 void A_Character_BareWalk(benchmark::State &state) { TimeBareWalk(state, Character()); }
@@ -245,6 +262,9 @@ void D_BoneTree_Hierarchy(benchmark::State &state) { TimeHierarchy(state, Tree()
 void D_BoneTree_LiteralHierarchy(benchmark::State &state) { TimeHierarchy(state, Tree(), LiteralFindParents); }
 void E_Rope_Hierarchy(benchmark::State &state) { TimeHierarchy(state, Rope(), FindParents); }
 void E_Rope_BareWalk(benchmark::State &state) { TimeBareWalk(state, Rope()); }
+// The first run creates every bone: one lookup per created bone.
+void E_Rope20k_FirstRun(benchmark::State &state) { TimeActivation(state, ShortRope(), 1, vexil_test::kHostStack); }
+void E_Rope100k_FirstRun(benchmark::State &state) { TimeActivation(state, Rope(), 1, vexil_test::kHostStack); }
 
 }  // namespace
 
@@ -262,5 +282,7 @@ BENCHMARK(D_BoneTree_Hierarchy)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(D_BoneTree_LiteralHierarchy)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(E_Rope_Hierarchy)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(E_Rope_BareWalk)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(E_Rope20k_FirstRun)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(E_Rope100k_FirstRun)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 BENCHMARK_MAIN();

@@ -18,7 +18,7 @@ nlohmann::json Triple(const std::array<double, 3> &values) {
     return nlohmann::json::array({Number(values[0]), Number(values[1]), Number(values[2])});
 }
 
-// Bones of an object grouped under their parents, in creation order.
+// Bones of an object grouped under their parents, in enumeration order.
 std::map<LWItemID, std::vector<LWItemID>> ChildrenOf(const Scene &scene, const Item &object) {
     std::map<LWItemID, std::vector<LWItemID>> children;
     for (LWItemID id : object.bones) {
@@ -58,6 +58,8 @@ std::string ShortNumber(double value) {
     std::string number(text, result.ptr);
     number.erase(number.find_last_not_of('0') + 1);
     if (number.back() == '.') number.pop_back();
+    // The tree is for reading: a zero has no sign there (the commands keep it).
+    if (number == "-0") number = "0";
     return number;
 }
 

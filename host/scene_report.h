@@ -10,8 +10,8 @@
 
 namespace vexil_host {
 
-// A number as the module writes it (six decimals), without trailing zeros;
-// the same in every locale.
+// A number as the module writes it (six decimals), without trailing zeros
+// and without the sign of a zero; the same in every locale.
 std::string ShortNumber(double value);
 
 // Each selected object's bone tree with rest position, rotation (heading,

@@ -12,18 +12,43 @@ namespace {
 
 bool SameName(const char *a, const char *b) { return std::strcmp(a, b) == 0; }
 
+bool HasName(LWItemID bone, const char *name) {
+    const char *boneName = hostItemInfo->name(bone);
+    return boneName != nullptr && SameName(boneName, name);
+}
+
 // The object's first bone named `name`, looked up afresh, or none.
 LWItemID FindBoneByName(const SkeletonBuilder &builder, const char *name) {
     for (LWItemID bone = hostItemInfo->first(LWI_BONE, builder.object); bone != nullptr;
-         bone = hostItemInfo->next(bone)) {
-        const char *boneName = hostItemInfo->name(bone);
-        if (boneName != nullptr && SameName(boneName, name)) return bone;
-    }
+         bone = hostItemInfo->next(bone))
+        if (HasName(bone, name)) return bone;
     return nullptr;
 }
 
-// Sends the creation command and returns the created bone, or none.
-LWItemID CreateBone(SkeletonBuilder &builder, const BoneRecord &record) {
+// The bone just created for `name`: the object's first bone of that name.
+//
+// The enumeration is taken up after `lastSeen`, the last bone this emission
+// has seen of the object's bones. A bone found there is still the first of
+// its name in the whole enumeration: no bone seen before can carry the name,
+// since a bone of that name seen while pairing would have been paired (and
+// the record not created), and bones created since carry the names of other
+// records, which are unique. So a host that appends new bones costs a call
+// or two per bone instead of a walk over all of them. When nothing is found
+// after `lastSeen`, the host has put the bone elsewhere: walk again from the
+// first bone, so that it still gets exactly the first match.
+LWItemID FindCreatedBone(const SkeletonBuilder &builder, LWItemID &lastSeen, const char *name) {
+    bool fromFirst = lastSeen == nullptr;
+    LWItemID bone = fromFirst ? hostItemInfo->first(LWI_BONE, builder.object) : hostItemInfo->next(lastSeen);
+    for (; bone != nullptr; bone = hostItemInfo->next(bone)) {
+        lastSeen = bone;
+        if (HasName(bone, name)) return bone;
+    }
+    return fromFirst ? nullptr : FindBoneByName(builder, name);
+}
+
+}  // namespace
+
+void SendCreateBone(SkeletonBuilder &builder, const BoneRecord &record) {
     // A parent whose bone could not be found again has no item to select:
     // selecting item 0 would leave some unrelated bone selected and hang the
     // child under it, so the child becomes a root bone instead.
@@ -33,10 +58,9 @@ LWItemID CreateBone(SkeletonBuilder &builder, const BoneRecord &record) {
     } else {
         SendCommand(builder, "AddBone %s", record.name);
     }
-    return FindBoneByName(builder, record.name);
 }
 
-void SendRestPose(SkeletonBuilder &builder, const BoneRecord &record, bool isNew) {
+void SendBonePose(SkeletonBuilder &builder, const BoneRecord &record, bool isNew) {
     const Vec3 &position = record.restPosition;
     const Vec3 &rotation = record.restRotation;  // sent heading, pitch, bank
     SendCommand(builder, "SelectItem %x", record.bone);
@@ -55,8 +79,6 @@ void SendRestPose(SkeletonBuilder &builder, const BoneRecord &record, bool isNew
     }
     SendCommand(builder, "BoneWeightMapName %s", record.name);
 }
-
-}  // namespace
 
 void PairExistingBones(SkeletonBuilder &builder) {
     // Names left after hierarchy building are unique, so an index by name
@@ -80,13 +102,15 @@ void EmitBoneCommands(SkeletonBuilder &builder) {
 
 void EmitPairedBones(SkeletonBuilder &builder) {
     SendCommand(builder, "SelectItem %x", builder.object);
+    LWItemID lastSeen = nullptr;  // of the object's bones, in enumeration order
     for (BoneRecord *record : builder.records) {
         bool isNew = false;
         if (record->bone == nullptr) {
-            record->bone = CreateBone(builder, *record);
+            SendCreateBone(builder, *record);
+            record->bone = FindCreatedBone(builder, lastSeen, record->name);
             if (record->bone == nullptr) continue;
             isNew = true;
         }
-        SendRestPose(builder, *record, isNew);
+        SendBonePose(builder, *record, isNew);
     }
 }

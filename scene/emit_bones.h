@@ -1,5 +1,6 @@
 #pragma once
 
+struct BoneRecord;
 struct SkeletonBuilder;
 
 // Gives each record the object's existing bone of its name; with two bones
@@ -11,6 +12,14 @@ void PairExistingBones(SkeletonBuilder &builder);
 // parents' bones, and sends every bone's rest pose. `records` must be in
 // hierarchy order with rest transforms filled.
 void EmitPairedBones(SkeletonBuilder &builder);
+
+// Sends the commands that create the record's bone: under its parent's
+// bone when the record has a parent whose bone exists, else as a root.
+void SendCreateBone(SkeletonBuilder &builder, const BoneRecord &record);
+
+// Selects the record's bone and sends its rest pose; `isNew` adds the
+// activation a created bone needs.
+void SendBonePose(SkeletonBuilder &builder, const BoneRecord &record, bool isNew);
 
 // PairExistingBones, then EmitPairedBones.
 void EmitBoneCommands(SkeletonBuilder &builder);

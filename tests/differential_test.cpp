@@ -1,6 +1,7 @@
 // The module's indexed searches against the literal ones, on thousands of
-// small random meshes: same records, flags, parents, order, rest values and
-// command texts.
+// small random meshes and hosts that put new bones last, first or after
+// their parent: same records, flags, parents, order, rest values, bones
+// found and command texts.
 #include <cstring>
 #include <random>
 #include <string>
@@ -29,6 +30,7 @@ struct RandomRig {
     std::vector<std::pair<std::string, std::vector<uint32_t>>> polygons;
     std::vector<std::string> existingBones;
     bool pivot;
+    vexil_host::BonePlacement placement;  // where the host puts new bones
 
     explicit RandomRig(uint32_t seed) {
         std::mt19937 random(seed);
@@ -63,6 +65,10 @@ struct RandomRig {
         }
         for (uint32_t i = below(4); i > 0; --i) existingBones.push_back(name());
         pivot = below(2) == 1;
+        const vexil_host::BonePlacement placements[] = {vexil_host::BonePlacement::Append,
+                                                        vexil_host::BonePlacement::Front,
+                                                        vexil_host::BonePlacement::AfterParent};
+        placement = placements[below(3)];
     }
 
     void AddTo(vexil_host::Scene &scene) const {
@@ -72,6 +78,7 @@ struct RandomRig {
         LWItemID object = scene.AddObject("Rig", std::move(drawing.mesh));
         for (const std::string &bone : existingBones) scene.AddBone(object, nullptr, bone);
         scene.selection = {object};
+        scene.bonePlacement = placement;
     }
 };
 
@@ -81,6 +88,7 @@ struct Result {
     std::vector<size_t> order;   // scan positions, in final order
     std::vector<long> parents;   // scan position of each one's parent, -1 for a root
     std::vector<std::array<uint32_t, 6>> rest;  // bits of restPosition and restRotation
+    std::vector<LWItemID> bones;  // the bone each record drives, in final order
     std::vector<std::string> commands;
 };
 
@@ -126,11 +134,14 @@ Result RunPipeline(const RandomRig &rig, bool literal) {
                                    Bits(record->restPosition.z), Bits(record->restRotation.x),
                                    Bits(record->restRotation.y), Bits(record->restRotation.z)});
         }
-        if (literal)
+        if (literal) {
             LiteralPairExistingBones(builder);
-        else
+            LiteralEmitPairedBones(builder);
+        } else {
             PairExistingBones(builder);
-        EmitPairedBones(builder);
+            EmitPairedBones(builder);
+        }
+        for (const BoneRecord *record : builder.records) result.bones.push_back(record->bone);
     }
     ClearBuilder(builder);
     result.commands = host.commands;
@@ -160,6 +171,7 @@ TEST(Differential, indexedSearchesAgreeWithTheLiteralOnes) {
         ASSERT_EQ(fast.order, literal.order) << "seed " << seed;
         ASSERT_EQ(fast.parents, literal.parents) << "seed " << seed;
         ASSERT_EQ(fast.rest, literal.rest) << "seed " << seed;
+        ASSERT_EQ(fast.bones, literal.bones) << "seed " << seed;
         ASSERT_EQ(fast.commands, literal.commands) << "seed " << seed;
         if (seed % 10 == 0) {
             ASSERT_EQ(ModuleCommands(rig), fast.commands) << "seed " << seed;

@@ -178,7 +178,7 @@ TEST(Hierarchy, flattensADeepRopeWithoutRecursion) {
     std::reverse(builder.records.begin(), builder.records.end());
     builder.cursor = 0;
     // A recursive flatten needs far more than this for 200,000 levels.
-    vexil_test::OnSmallStack([&] { FlattenSubtree(builder, builder.roots); }, vexil_test::kTightStack);
+    ASSERT_TRUE(vexil_test::OnSmallStack([&] { FlattenSubtree(builder, builder.roots); }, vexil_test::kTightStack));
     EXPECT_EQ(builder.cursor, static_cast<size_t>(kBones));
     EXPECT_TRUE(builder.records == expected);
     ClearBuilder(builder);

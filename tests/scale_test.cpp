@@ -34,10 +34,10 @@ TEST(Scale, linksARopeOfAHundredThousandBonesOnASmallStack) {
     vexil_host::StandInHost host(scene);
     SkeletonBuilder builder{};
     builder.mesh = host.MeshOf(object);
-    OnSmallStack([&] {
+    ASSERT_TRUE(OnSmallStack([&] {
         builder.mesh->scanPolys(builder.mesh, ScanPolygon, &builder);
         BuildHierarchy(builder);
-    });
+    }));
     ASSERT_EQ(builder.records.size(), static_cast<size_t>(kBones));
     EXPECT_STREQ(builder.records.front()->name, "b0");
     EXPECT_STREQ(builder.records.back()->name, ("b" + std::to_string(kBones - 1)).c_str());
@@ -64,7 +64,7 @@ TEST(Scale, followsAChainOfAHundredThousandConnectorsOnASmallStack) {
     LWItemID object = run.scene.AddObject("Chain", std::move(drawing.mesh));
     run.scene.selection = {object};
     int status = -1;
-    OnSmallStack([&] { status = run.Activate(); });
+    ASSERT_TRUE(OnSmallStack([&] { status = run.Activate(); }));
     ASSERT_EQ(status, AFUNC_OK);
     const vexil_host::Item &chain = *run.scene.Find(object);
     ASSERT_EQ(chain.bones.size(), 2u);

@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
-# Sets up, builds, and runs the module on the bundled example through the
-# stand-in host. Extra arguments go to vexil-host.
+# Installs only what building and running vexil-host needs, builds the
+# module and the stand-in host alone into build-example/ (no tests,
+# benchmarks, fuzzers or Windows build), and runs the module on the bundled
+# example. Extra arguments go to vexil-host.
 set -euo pipefail
-here="$(dirname "$0")"
-"$here/setup.sh"
-"$here/build.sh"
-exec "$here/../build/vexil-host" "$@"
+here="$(cd "$(dirname "$0")" && pwd)"
+root="$(dirname "$here")"
+"$here/setup.sh" example
+cmake -S "$root" -B "$root/build-example" -G Ninja -DVEXIL_BUILD_TESTS=OFF -DVEXIL_BUILD_BENCHMARKS=OFF \
+  -DVEXIL_BUILD_FUZZERS=OFF >/dev/null
+cmake --build "$root/build-example" --target vexil-host
+exec "$root/build-example/vexil-host" "$@"

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <vector>
 
+#include "scene/emit_bones.h"
+#include "shell/command.h"
 #include "shell/services.h"
 #include "skeleton/bone_record.h"
 
@@ -81,5 +83,27 @@ void LiteralPairExistingBones(SkeletonBuilder &builder) {
                 break;
             }
         }
+    }
+}
+
+void LiteralEmitPairedBones(SkeletonBuilder &builder) {
+    SendCommand(builder, "SelectItem %x", builder.object);
+    for (BoneRecord *record : builder.records) {
+        bool isNew = false;
+        if (record->bone == nullptr) {
+            SendCreateBone(builder, *record);
+            // Every created bone is looked up by a walk from the first bone.
+            for (LWItemID bone = hostItemInfo->first(LWI_BONE, builder.object); bone != nullptr;
+                 bone = hostItemInfo->next(bone)) {
+                const char *name = hostItemInfo->name(bone);
+                if (name != nullptr && std::strcmp(name, record->name) == 0) {
+                    record->bone = bone;
+                    break;
+                }
+            }
+            if (record->bone == nullptr) continue;
+            isNew = true;
+        }
+        SendBonePose(builder, *record, isNew);
     }
 }

@@ -1,7 +1,8 @@
-// The joint search and the name checks done literally, as the rules read:
-// a private copy of the list per search, restarts from the front, nested
-// searches for connectors, and every name compared with every other. Slow
-// (quadratic and worse) and kept only as the reference the module's own
+// The joint search, the name checks and the lookup of created bones done
+// literally, as the rules read: a private copy of the list per search,
+// restarts from the front, nested searches for connectors, every name
+// compared with every other, and a walk over all bones for each created one.
+// Slow (quadratic and worse) and kept only as the reference the module's own
 // versions must agree with.
 #pragma once
 
@@ -23,3 +24,7 @@ std::vector<bool> LiteralSharedNames(const std::vector<BoneRecord *> &records);
 
 // Pairs the object's bones with records by walking the records for each bone.
 void LiteralPairExistingBones(SkeletonBuilder &builder);
+
+// Creates and poses the bones as EmitPairedBones does, but finds each created
+// bone by a walk over all of the object's bones from the first.
+void LiteralEmitPairedBones(SkeletonBuilder &builder);
