@@ -3,7 +3,9 @@
 // mesh, and the literal reference where it finishes.
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <cmath>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,6 +13,7 @@
 #include <benchmark/benchmark.h>
 
 #include "host/module_loader.h"
+#include "host/rig_report.h"
 #include "host/services.h"
 #include "reference/literal_search.h"
 #include "shell/services.h"
@@ -106,6 +109,26 @@ std::unique_ptr<Mesh> ConnectorCage() {
     return mesh;
 }
 
+// (f) 500 bones in a body of 999,500 triangles that share one surface name.
+std::unique_ptr<Mesh> BodyOfTriangles() {
+    auto mesh = std::make_unique<Mesh>();
+    uint32_t root = mesh->AddPoint(0, 0, 0);
+    std::vector<uint32_t> tips = {mesh->AddPoint(0, 1, 0)};
+    AddBone(*mesh, "Bone0", root, tips[0]);
+    for (int i = 1; i < 500; ++i) {
+        uint32_t parentTip = tips[(i - 1) / 2];
+        const auto p = mesh->points[parentTip];
+        tips.push_back(mesh->AddPoint(p[0] + (i % 2 ? 0.3f : -0.3f), p[1] + 0.5f, p[2] + 0.01f * static_cast<float>(i)));
+        AddBone(*mesh, "Bone" + std::to_string(i), parentTip, tips.back());
+    }
+    for (size_t t = 0; t < 1000000 - 500; ++t) {
+        float x = static_cast<float>(t % 1000), z = static_cast<float>(t / 1000);
+        uint32_t a = mesh->AddPoint(x, 0, z), b = mesh->AddPoint(x + 1, 0, z), c = mesh->AddPoint(x + 0.5f, 0, z + 3);
+        mesh->AddPolygon({a, b, c}, "Body");
+    }
+    return mesh;
+}
+
 // A tree of `count` bones, each hanging from bone i / `fanOut`; a fan-out of
 // 1 makes a rope, each bone the child of the one before.
 std::unique_ptr<Mesh> BoneTree(int count, int fanOut) {
@@ -137,6 +160,14 @@ void ReportPeakMemory(benchmark::State &state) {
     state.counters["peak_rss_MiB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
+// A host that counts the commands instead of keeping their texts: a
+// million strings would weigh more than the module's own work.
+vexil_host::HostOptions CountingHost() {
+    vexil_host::HostOptions options;
+    options.keepCommands = false;
+    return options;
+}
+
 // One whole activation through the loaded module, `runs` times on one scene;
 // the last run is timed. One untimed activation comes first: memory new to
 // the process costs far more here than memory it has used before, and a
@@ -156,7 +187,7 @@ void TimeActivation(benchmark::State &state, const Mesh &mesh, int runs, size_t 
     {
         Scene scene;
         scene.selection = {scene.AddObject("Rig", CopyOf(mesh))};
-        StandInHost host(scene);
+        StandInHost host(scene, CountingHost());
         activate(host);
     }
     size_t hostCalls = 0, enumerationCalls = 0, itemInfoCalls = 0, commands = 0, created = 0;
@@ -164,11 +195,11 @@ void TimeActivation(benchmark::State &state, const Mesh &mesh, int runs, size_t 
         state.PauseTiming();
         Scene scene;
         scene.selection = {scene.AddObject("Rig", CopyOf(mesh))};
-        StandInHost host(scene);
+        StandInHost host(scene, CountingHost());
         for (int run = 1; run < runs; ++run) activate(host);
         host.hostCallCount = host.enumerationCallCount = host.itemInfoCallCount = 0;
         size_t bonesBefore = scene.Find(scene.selection[0])->bones.size();
-        host.commands.clear();
+        host.commandCount = 0;
         state.ResumeTiming();
         int status = activate(host);
         state.PauseTiming();
@@ -176,7 +207,7 @@ void TimeActivation(benchmark::State &state, const Mesh &mesh, int runs, size_t 
         hostCalls = host.hostCallCount;
         enumerationCalls = host.enumerationCallCount;
         itemInfoCalls = host.itemInfoCallCount;
-        commands = host.commands.size();
+        commands = host.commandCount;
         created = scene.Find(scene.selection[0])->bones.size() - bonesBefore;
         state.ResumeTiming();
     }
@@ -213,6 +244,28 @@ void TimeBareWalk(benchmark::State &state, const Mesh &mesh) {
     for (auto _ : state) info->scanPolys(info, ReadEverything, info);
 }
 
+// What vexil-host does after the module's run: diagnose the object and write
+// its warnings, and with `explain` how every bone hangs.
+void TimeDiagnosis(benchmark::State &state, const Mesh &mesh, bool explain) {
+    Scene scene;
+    LWItemID object = scene.AddObject("Rig", CopyOf(mesh));
+    StandInHost host(scene);
+    std::map<LWItemID, vexil_host::ObjectSource> sources;
+    sources[object].file = "rig.obj";
+    sources[object].polygonSource.resize(mesh.PolygonCount());
+    size_t warningLines = 0, textBytes = 0;
+    for (auto _ : state) {
+        std::vector<vexil_host::ObjectReport> reports = vexil_host::DiagnoseObjects(host, {object}, sources);
+        std::string text = vexil_host::WarningLines(host, reports);
+        if (explain) text += vexil_host::Explanation(reports);
+        warningLines = static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
+        textBytes = text.size();
+        benchmark::DoNotOptimize(text);
+    }
+    state.counters["lines"] = static_cast<double>(warningLines);
+    state.counters["text_bytes"] = static_cast<double>(textBytes);
+}
+
 // Scans the mesh, then times hierarchy building alone by the given search.
 template <typename FindParentsFunction>
 void TimeHierarchy(benchmark::State &state, const Mesh &mesh, FindParentsFunction findParents) {
@@ -247,6 +300,7 @@ const Mesh &Cage() { return Once([] { return ConnectorCage(); }); }
 const Mesh &Tree() { return Once([] { return BoneTree(5000, 4); }); }
 const Mesh &Rope() { return Once([] { return BoneTree(100000, 1); }); }
 const Mesh &ShortRope() { return Once([] { return BoneTree(20000, 1); }); }
+const Mesh &Body() { return Once([] { return BodyOfTriangles(); }); }
 
 void A_Character_Activation(benchmark::State &state) { TimeActivation(state, Character(), 1); }
 void A_Character_BareWalk(benchmark::State &state) { TimeBareWalk(state, Character()); }
@@ -265,6 +319,10 @@ void E_Rope_BareWalk(benchmark::State &state) { TimeBareWalk(state, Rope()); }
 // The first run creates every bone: one lookup per created bone.
 void E_Rope20k_FirstRun(benchmark::State &state) { TimeActivation(state, ShortRope(), 1, vexil_test::kHostStack); }
 void E_Rope100k_FirstRun(benchmark::State &state) { TimeActivation(state, Rope(), 1, vexil_test::kHostStack); }
+// vexil-host's run on (f): the module, then the warnings, then --explain.
+void F_Body_Activation(benchmark::State &state) { TimeActivation(state, Body(), 1); }
+void F_Body_Warnings(benchmark::State &state) { TimeDiagnosis(state, Body(), false); }
+void F_Body_WarningsAndExplain(benchmark::State &state) { TimeDiagnosis(state, Body(), true); }
 
 }  // namespace
 
@@ -284,5 +342,8 @@ BENCHMARK(E_Rope_Hierarchy)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(E_Rope_BareWalk)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(E_Rope20k_FirstRun)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(E_Rope100k_FirstRun)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(F_Body_Activation)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(F_Body_Warnings)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(F_Body_WarningsAndExplain)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 BENCHMARK_MAIN();

@@ -6,11 +6,12 @@
 namespace vexil_host {
 
 const char *const kUsage =
-    "usage: vexil-host [options] [MESH.obj ...]\n"
+    "usage: vexil-host [options] [MESH.obj | MESH.lwo ...]\n"
     "\n"
-    "Loads each mesh file into a stand-in scene, selects its objects in order,\n"
-    "runs the Vexil module on them as the host would, and prints each object's\n"
-    "bone tree. Without a file it runs on the bundled example biped.\n"
+    "Loads each mesh file (OBJ or LWO2) into a stand-in scene, selects its\n"
+    "objects in order, runs the Vexil module on them as the host would, prints\n"
+    "each object's bone tree, and warns of likely drawing mistakes on standard\n"
+    "error. Without a file it runs on the bundled example biped.\n"
     "\n"
     "options:\n"
     "  --pivot-rotate      answer the PivotRotate question with on\n"
@@ -21,11 +22,16 @@ const char *const kUsage =
     "  --scene FILE        write the resulting scene as JSON\n"
     "  --svg FILE          draw the skeletons: front, side and top views\n"
     "  --module PATH       the module to load (default: Vexil.p beside vexil-host)\n"
+    "  --explain           also tell how every bone found its parent, why each\n"
+    "                      root is a root, and each object's notes\n"
+    "  --quiet             print no warnings\n"
+    "  --strict            any warning makes the exit status 4\n"
     "  --help              show this text\n"
     "FILE may be - for standard output; the bone trees are then not printed.\n"
     "\n"
     "exit status: 0 done; 1 the module reported a failure; 2 bad command line\n"
-    "or mesh file (the module is not run); 3 the module could not be loaded.\n";
+    "or mesh file (the module is not run); 3 the module could not be loaded;\n"
+    "4 with --strict, the module ran but there were warnings.\n";
 
 namespace {
 
@@ -70,6 +76,12 @@ CommandLine ParseCommandLine(const std::vector<std::string> &arguments) {
             line.svgFile = value();
         } else if (argument == "--module") {
             line.modulePath = value();
+        } else if (argument == "--quiet") {
+            line.quiet = true;
+        } else if (argument == "--explain") {
+            line.explain = true;
+        } else if (argument == "--strict") {
+            line.strict = true;
         } else if (argument.size() > 1 && argument[0] == '-') {
             throw UsageError("unknown option '" + argument + "'");
         } else {

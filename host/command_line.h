@@ -18,6 +18,9 @@ struct CommandLine {
     std::optional<std::string> sceneFile;
     std::optional<std::string> svgFile;
     std::optional<std::string> modulePath;
+    bool quiet = false;    // no warnings on standard error
+    bool explain = false;  // how every bone found its parent, why roots are roots
+    bool strict = false;   // any warning fails the run (status 4)
     bool help = false;
 };
 

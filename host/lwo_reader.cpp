@@ -144,6 +144,7 @@ class Reader {
             else
                 object.name = stem + ":" + (layer.name.empty() ? "Layer " + std::to_string(layer.number) : layer.name);
             object.layer = static_cast<int>(layer.number);
+            object.format = MeshFormat::Lwo2;
             objects.push_back(std::move(object));
         }
         return objects;

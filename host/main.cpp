@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "host/command_line.h"
 #include "host/module_loader.h"
 #include "host/mesh_file.h"
+#include "host/rig_report.h"
 #include "host/scene_report.h"
 #include "host/services.h"
 #include "host/skeleton_svg.h"
@@ -51,6 +53,18 @@ const char *StatusMeaning(int status) {
     }
 }
 
+// The places the drawing marks: points to weld, degenerate triangles.
+std::vector<SvgMark> DiagnosisMarks(const std::vector<ObjectReport> &reports) {
+    std::vector<SvgMark> marks;
+    for (const ObjectReport &report : reports)
+        for (const Finding &finding : report.diagnosis.findings) {
+            bool ring = finding.kind == "unwelded";
+            if (!ring && finding.kind != "degenerate") continue;
+            for (const Vec3 &at : finding.marks) marks.push_back({report.object, ring, {at.x, at.y, at.z}});
+        }
+    return marks;
+}
+
 // Writes `text` to FILE, or to standard output for "-".
 void WriteOutput(const std::string &file, const std::string &text) {
     if (file == "-") {
@@ -69,10 +83,18 @@ int Run(const CommandLine &line, const std::string &programDirectory) {
     Scene scene;
     scene.time = line.time;
     scene.framesPerSecond = line.framesPerSecond;
+    std::vector<LWItemID> loaded;
+    std::map<LWItemID, ObjectSource> sources;
     try {
-        for (const std::string &file : files)
-            for (MeshObject &object : ReadMeshFile(file))
-                scene.selection.push_back(scene.AddObject(object.name, std::move(object.mesh)));
+        for (const std::string &file : files) {
+            for (MeshObject &object : ReadMeshFile(file)) {
+                LWItemID id = scene.AddObject(object.name, std::move(object.mesh));
+                loaded.push_back(id);
+                sources[id] = {file, object.format, std::move(object.polygonSource), object.layer,
+                               object.skippedPolygons};
+            }
+        }
+        scene.selection = loaded;
     } catch (const MeshFileError &error) {
         std::cerr << "vexil-host: " << error.what() << "\n";
         return 2;
@@ -91,6 +113,8 @@ int Run(const CommandLine &line, const std::string &programDirectory) {
         return 3;
     }
 
+    std::vector<ObjectReport> reports = DiagnoseObjects(host, loaded, sources);
+
     bool toStandardOutput = false;
     if (line.commandsFile) {
         std::string text;
@@ -99,14 +123,19 @@ int Run(const CommandLine &line, const std::string &programDirectory) {
         toStandardOutput = toStandardOutput || *line.commandsFile == "-";
     }
     if (line.sceneFile) {
-        WriteOutput(*line.sceneFile, JsonText(SceneJson(scene)));
+        nlohmann::json document = SceneJson(scene);
+        document["diagnostics"] = DiagnosticsJson(host, reports);
+        WriteOutput(*line.sceneFile, JsonText(document));
         toStandardOutput = toStandardOutput || *line.sceneFile == "-";
     }
     if (line.svgFile) {
-        WriteOutput(*line.svgFile, SkeletonSvg(scene));
+        WriteOutput(*line.svgFile, SkeletonSvg(scene, DiagnosisMarks(reports)));
         toStandardOutput = toStandardOutput || *line.svgFile == "-";
     }
     if (!toStandardOutput) std::cout << SceneSummary(scene);
+    if (line.explain) (toStandardOutput ? std::cerr : std::cout) << Explanation(reports);
+    std::cout.flush();
+    if (!line.quiet) std::cerr << WarningLines(host, reports);
 
     for (const RefusedCommand &refused : host.refused)
         std::cerr << "vexil-host: the scene refused '" << refused.text << "': " << refused.reason << "\n";
@@ -117,7 +146,8 @@ int Run(const CommandLine &line, const std::string &programDirectory) {
         std::cerr << "vexil-host: run " << run + 1 << ": the module returned " << statuses[run] << " ("
                   << StatusMeaning(statuses[run]) << ")\n";
     }
-    return failures == 0 ? 0 : 1;
+    if (failures > 0) return 1;
+    return line.strict && WarningCount(reports) > 0 ? 4 : 0;
 }
 
 }  // namespace

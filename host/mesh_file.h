@@ -24,6 +24,7 @@ enum class MeshFormat { Obj, Lwo2 };
 struct MeshObject {
     std::string name;
     std::unique_ptr<Mesh> mesh;
+    MeshFormat format = MeshFormat::Obj;
     // Per polygon of `mesh`: the line of an OBJ file, or the polygon's
     // number (from 0) among all polygons of its LWO2 layer.
     std::vector<uint32_t> polygonSource;

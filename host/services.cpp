@@ -398,6 +398,8 @@ LWPntID PointIdOf(size_t pointIndex) { return EncodeIndex<LWPntID>(pointIndex, k
 
 size_t PointIndexOf(LWPntID id, size_t pointCount) { return DecodeIndex(id, kPointKey, pointCount); }
 
+size_t PolygonIndexOf(LWPolID id, size_t polygonCount) { return DecodeIndex(id, kPolygonKey, polygonCount); }
+
 StandInHost &CurrentHost() {
     if (current == nullptr) throw std::logic_error("no stand-in host is serving");
     return *current;
@@ -481,7 +483,8 @@ LWMeshInfo *StandInHost::MeshOf(LWItemID object) {
 }
 
 int StandInHost::Evaluate(const char *command) {
-    commands.push_back(command);
+    ++commandCount;
+    if (options.keepCommands) commands.push_back(command);
     std::string reason = ApplyCommand(scene, command);
     if (reason.empty()) return 0;
     refused.push_back({command, reason});

@@ -27,6 +27,8 @@ struct HostOptions {
     std::string untaggedSurface;
     // Meshes come with a null `destroy`: the host keeps them itself.
     bool meshesWithoutDestroy = false;
+    // Keep every command text in `commands`; benchmarks only count them.
+    bool keepCommands = true;
 };
 
 // A command the scene refused, and why.
@@ -53,6 +55,7 @@ class StandInHost {
     std::vector<std::string> servicesAsked;
     std::vector<std::string> panelCalls;
     std::vector<std::string> commands;
+    size_t commandCount = 0;
     std::vector<RefusedCommand> refused;
     std::vector<std::string> hostCalls;
     size_t hostCallCount = 0;         // every mesh and item call
@@ -80,6 +83,8 @@ class StandInHost {
 // back (SIZE_MAX for an ID that names no point below `pointCount`).
 LWPntID PointIdOf(size_t pointIndex);
 size_t PointIndexOf(LWPntID id, size_t pointCount);
+// Likewise for polygons.
+size_t PolygonIndexOf(LWPolID id, size_t polygonCount);
 
 // True while the host's own code runs on this thread: inside any of the
 // tables' functions, but not inside the module's callback during scanPolys.

@@ -17,6 +17,7 @@ constexpr double kMargin = 28;   // inside a view, around the bones
 constexpr double kTitle = 30;    // room for an object's title
 constexpr const char *kRootFill = "#e4572e";
 constexpr const char *kChildFill = "#2e86ab";
+constexpr const char *kMarkColour = "#d62728";
 
 struct View {
     const char *name;
@@ -127,13 +128,27 @@ Projection Fit(const std::vector<std::array<double, 3>> &points, const View &vie
     return projection;
 }
 
+void DrawMark(const SvgMark &mark, const Projection &projection, std::ostringstream &svg) {
+    double x, y;
+    projection.Place(mark.position, x, y);
+    if (!std::isfinite(x + y)) return;
+    if (mark.ring) {
+        svg << "<circle cx='" << Num(x) << "' cy='" << Num(y) << "' r='7' class='mark' fill='none'/>\n";
+        return;
+    }
+    svg << "<path d='M" << Num(x - 6) << "," << Num(y - 6) << " L" << Num(x + 6) << "," << Num(y + 6) << " M"
+        << Num(x - 6) << "," << Num(y + 6) << " L" << Num(x + 6) << "," << Num(y - 6) << "' class='mark'/>\n";
+}
+
 void DrawView(const Scene &scene, const Item &object, const std::unordered_map<LWItemID, BonePose> &poses,
-              const View &view, double originX, double originY, std::ostringstream &svg) {
+              const std::vector<const SvgMark *> &marks, const View &view, double originX, double originY,
+              std::ostringstream &svg) {
     std::vector<std::array<double, 3>> points;
     for (const auto &entry : poses) {
         points.push_back(entry.second.start);
         points.push_back(entry.second.tip);
     }
+    for (const SvgMark *mark : marks) points.push_back(mark->position);
     Projection projection = Fit(points, view, originX, originY);
     svg << "<rect x='" << Num(originX) << "' y='" << Num(originY) << "' width='" << Num(kPanel) << "' height='"
         << Num(kPanel) << "' fill='#fafafa' stroke='#cccccc'/>\n";
@@ -177,25 +192,30 @@ void DrawView(const Scene &scene, const Item &object, const std::unordered_map<L
                    textX, textY);
         svg << "<text x='" << Num(textX) << "' y='" << Num(textY) << "' class='name'>" << name << "</text>\n";
     }
+    for (const SvgMark *mark : marks) DrawMark(*mark, projection, svg);
 }
 
 }  // namespace
 
-std::string SkeletonSvg(const Scene &scene) {
+std::string SkeletonSvg(const Scene &scene, const std::vector<SvgMark> &marks) {
+    std::unordered_map<LWItemID, std::vector<const SvgMark *>> marksOf;
+    for (const SvgMark &mark : marks) marksOf[mark.object].push_back(&mark);
     std::vector<const Item *> objects;
     for (const auto &item : scene.Items())
-        if (item->type == ItemType::Object && !item->bones.empty()) objects.push_back(item.get());
+        if (item->type == ItemType::Object && (!item->bones.empty() || marksOf.count(item->id) != 0))
+            objects.push_back(item.get());
 
     double width = 3 * kPanel + 4 * 10;
     double rowHeight = kTitle + kPanel + 10;
-    double height = std::max<double>(1, objects.size()) * rowHeight + 40;
+    double height = std::max<double>(1, objects.size()) * rowHeight + (marks.empty() ? 40 : 64);
     std::ostringstream svg;
     svg << "<svg xmlns='http://www.w3.org/2000/svg' width='" << Num(width) << "' height='" << Num(height)
         << "' viewBox='0 0 " << Num(width) << " " << Num(height) << "' font-family='sans-serif'>\n"
         << "<style>.view{font-size:12px;fill:#777}.name{font-size:11px;fill:#222;paint-order:stroke;"
            "stroke:#fafafa;stroke-width:3px}.title{font-size:15px;font-weight:bold;fill:#222}"
            ".bone{stroke:#222;stroke-width:0.6;fill-opacity:0.85}.joint{fill:#222}"
-           ".link{stroke:#999;stroke-width:1;stroke-dasharray:4 3}.legend{font-size:12px;fill:#444}</style>\n"
+           ".link{stroke:#999;stroke-width:1;stroke-dasharray:4 3}.legend{font-size:12px;fill:#444}"
+           ".mark{stroke:" << kMarkColour << ";stroke-width:2}</style>\n"
         << "<rect width='100%' height='100%' fill='white'/>\n";
     if (objects.empty()) svg << "<text x='10' y='30' class='title'>No bones in the scene</text>\n";
     double y = 10;
@@ -203,7 +223,9 @@ std::string SkeletonSvg(const Scene &scene) {
         auto poses = ObjectBonePoses(scene, *object);
         svg << "<text x='10' y='" << Num(y + 20) << "' class='title'>" << XmlText(object->name) << " ("
             << object->bones.size() << (object->bones.size() == 1 ? " bone" : " bones") << ")</text>\n";
-        for (int v = 0; v < 3; ++v) DrawView(scene, *object, poses, kViews[v], 10 + v * (kPanel + 10), y + kTitle, svg);
+        const std::vector<const SvgMark *> &objectMarks = marksOf[object->id];
+        for (int v = 0; v < 3; ++v)
+            DrawView(scene, *object, poses, objectMarks, kViews[v], 10 + v * (kPanel + 10), y + kTitle, svg);
         y += rowHeight;
     }
     svg << "<polygon points='12,"<< Num(y + 4) << " 36," << Num(y + 10) << " 12," << Num(y + 16) << "' fill='"
@@ -214,6 +236,12 @@ std::string SkeletonSvg(const Scene &scene) {
         << "<line x1='380' y1='" << Num(y + 10) << "' x2='410' y2='" << Num(y + 10)
         << "' class='link'/><text x='416' y='" << Num(y + 14)
         << "' class='legend'>parent's tip to a child starting elsewhere</text>\n";
+    if (!marks.empty())
+        svg << "<circle cx='24' cy='" << Num(y + 32) << "' r='7' class='mark' fill='none'/><text x='42' y='"
+            << Num(y + 36) << "' class='legend'>points to weld</text>\n"
+            << "<path d='M138," << Num(y + 26) << " L150," << Num(y + 38) << " M138," << Num(y + 38) << " L150,"
+            << Num(y + 26) << "' class='mark'/><text x='162' y='" << Num(y + 36)
+            << "' class='legend'>degenerate triangle</text>\n";
     svg << "</svg>\n";
     return svg.str();
 }

@@ -41,7 +41,7 @@ void Unlink(SkeletonBuilder &builder, BoneRecord *record) {
 // hang from. Make the ring member that came first in the scan a root (after
 // the other roots), so that every bone is reached from the roots exactly once.
 // `records` holds only bones, in scan order.
-void BreakParentCycles(SkeletonBuilder &builder, ChainTails &tails) {
+void BreakParentCycles(SkeletonBuilder &builder, ChainTails &tails, std::vector<std::vector<BoneRecord *>> *rings) {
     const std::vector<BoneRecord *> &records = builder.records;
     std::unordered_map<const BoneRecord *, size_t> position;
     position.reserve(records.size());
@@ -61,6 +61,11 @@ void BreakParentCycles(SkeletonBuilder &builder, ChainTails &tails) {
         BoneRecord *earliest = record;
         for (BoneRecord *member = record->parent; member != record; member = member->parent)
             if (position[member] < position[earliest]) earliest = member;
+        if (rings != nullptr) {
+            rings->emplace_back(1, earliest);
+            for (BoneRecord *member = earliest->parent; member != earliest; member = member->parent)
+                rings->back().push_back(member);
+        }
         Unlink(builder, earliest);
         AppendToChain(builder, tails, nullptr, earliest);
     }
@@ -101,7 +106,8 @@ std::vector<BoneRecord *> FindParents(const SkeletonBuilder &builder) {
 
 void BuildHierarchy(SkeletonBuilder &builder) { AssembleHierarchy(builder, FindParents(builder)); }
 
-void AssembleHierarchy(SkeletonBuilder &builder, const std::vector<BoneRecord *> &parents) {
+void AssembleHierarchy(SkeletonBuilder &builder, const std::vector<BoneRecord *> &parents,
+                       std::vector<std::vector<BoneRecord *>> *rings) {
     // Link, in scan order.
     ChainTails tails;
     for (size_t i = 0; i < builder.records.size(); ++i) {
@@ -109,11 +115,12 @@ void AssembleHierarchy(SkeletonBuilder &builder, const std::vector<BoneRecord *>
         if (record->passThrough) continue;
         // A bone whose own end leads back to its start is not its own parent.
         BoneRecord *parent = parents[i] == record ? nullptr : parents[i];
+        if (parents[i] == record && rings != nullptr) rings->emplace_back(1, record);
         AppendToChain(builder, tails, parent, record);
     }
     // Prune what never becomes a bone; nothing links to it.
     RemovePassThroughRecords(builder);
-    BreakParentCycles(builder, tails);
+    BreakParentCycles(builder, tails, rings);
 
     // Order: parents before children, every chain in link order.
     builder.cursor = 0;

@@ -15,9 +15,12 @@ std::vector<BoneRecord *> FindParents(const SkeletonBuilder &builder);
 // named as its own parent becomes a root), breaks parent rings, drops
 // connectors and pass-through records, writes `records` back parents first,
 // and fills the rest transforms. Expects `roots` none and no record linked.
+// With `rings`, each ring that was broken is added to it, the member made a
+// root first (a bone that was its own parent is a ring of one).
 // Throws std::bad_alloc when memory runs out; `records` then still holds
 // every record.
-void AssembleHierarchy(SkeletonBuilder &builder, const std::vector<BoneRecord *> &parents);
+void AssembleHierarchy(SkeletonBuilder &builder, const std::vector<BoneRecord *> &parents,
+                       std::vector<std::vector<BoneRecord *>> *rings = nullptr);
 
 // FindParents, then AssembleHierarchy.
 void BuildHierarchy(SkeletonBuilder &builder);

@@ -138,8 +138,18 @@ bool LaterOptionAt(const JointIndex &index, uint32_t node, uint32_t slot) {
     return false;
 }
 
+// Adds the path of the last successful question, the bone it reached
+// excepted, to a trace.
+void TraceWitness(const JointIndex &index, SearchTrace *trace) {
+    if (trace != nullptr) trace->crossed.insert(trace->crossed.end(), index.witness.begin(), index.witness.end() - 1);
+}
+
+void TraceStep(SearchTrace *trace, uint32_t position) {
+    if (trace != nullptr) trace->crossed.push_back(position);
+}
+
 // The forward walk of a search known to succeed from `node`.
-BoneRecord *WalkToBone(JointIndex &index, uint32_t node) {
+BoneRecord *WalkToBone(JointIndex &index, uint32_t node, SearchTrace *trace) {
     while (node != kNoNode) {
         uint32_t next = kNoNode;
         for (uint32_t slot = index.firstEntry[node]; slot < index.firstEntry[node + 1]; ++slot) {
@@ -151,6 +161,7 @@ BoneRecord *WalkToBone(JointIndex &index, uint32_t node) {
                     ++index.witnessTaken;
                 else
                     index.witness.clear();
+                TraceStep(trace, position);
                 next = index.startNode[position];
                 break;
             }
@@ -162,10 +173,15 @@ BoneRecord *WalkToBone(JointIndex &index, uint32_t node) {
             } else if (LaterOptionAt(index, node, slot)) {
                 // Several ways on: enter this one only if it leads somewhere.
                 if (!ReachesBone(index, farEnd)) continue;
-                if (index.reachedDirectly) return index.reached;
+                if (index.reachedDirectly) {
+                    TraceStep(trace, position);
+                    TraceWitness(index, trace);
+                    return index.reached;
+                }
             } else {
                 index.witness.clear();
             }
+            TraceStep(trace, position);
             next = farEnd;
             break;
         }
@@ -231,13 +247,17 @@ JointIndex BuildJointIndex(const std::vector<BoneRecord *> &records) {
     return index;
 }
 
-BoneRecord *FindJointParent(JointIndex &index, size_t searcher, LWPntID point) {
+BoneRecord *FindJointParent(JointIndex &index, size_t searcher, LWPntID point, SearchTrace *trace) {
     ++index.search;
+    if (trace != nullptr) *trace = SearchTrace{};
     // The top level: the only place the searcher is skipped and where a
     // connector's branch may fail, so every branch is asked about first.
     uint32_t node = NodeOf(index, point);
     while (node != kNoNode) {
-        if (index.stamps[node].passedIn == index.search) return nullptr;  // pass-through loop
+        if (index.stamps[node].passedIn == index.search) {  // pass-through loop
+            if (trace != nullptr) trace->loop = true;
+            return nullptr;
+        }
         index.stamps[node].passedIn = index.search;
         uint32_t next = kNoNode;
         for (uint32_t slot = index.firstEntry[node]; slot < index.firstEntry[node + 1]; ++slot) {
@@ -246,14 +266,20 @@ BoneRecord *FindJointParent(JointIndex &index, size_t searcher, LWPntID point) {
             JointIndex::Kind kind = index.kind[position];
             if (kind != JointIndex::kConnector) {
                 if (kind == JointIndex::kBone) return (*index.records)[position];
+                TraceStep(trace, position);
                 next = index.startNode[position];
                 break;
             }
             if (Removed(index, position)) continue;
             index.removedIn[position] = index.search;
             uint32_t farEnd = FarEnd(index, position, node);
-            if (ReachesBone(index, farEnd))
-                return index.reachedDirectly ? index.reached : WalkToBone(index, farEnd);
+            if (ReachesBone(index, farEnd)) {
+                TraceStep(trace, position);
+                if (!index.reachedDirectly) return WalkToBone(index, farEnd, trace);
+                TraceWitness(index, trace);
+                return index.reached;
+            }
+            if (trace != nullptr) ++trace->connectorsTried;
         }
         node = next;
     }

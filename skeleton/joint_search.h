@@ -60,6 +60,16 @@ struct JointIndex {
     std::vector<Visit> stack;
 };
 
+// What one search did, for telling a rigger why a bone hangs where it does.
+// Filled only when a search is handed one; the module's own runs are not.
+struct SearchTrace {
+    // Record positions crossed on the way, in order: connectors and
+    // pass-through triangles. For a search that found a bone, the path to it.
+    std::vector<uint32_t> crossed;
+    uint32_t connectorsTried;  // at the searched points, leading to no bone
+    bool loop;                 // ended by pass-through triangles leading back
+};
+
 // Indexes `records`, which must outlive the index and not change meanwhile.
 JointIndex BuildJointIndex(const std::vector<BoneRecord *> &records);
 
@@ -67,4 +77,5 @@ JointIndex BuildJointIndex(const std::vector<BoneRecord *> &records);
 // `searcher`, exactly as a literal search over the whole list would find it
 // (see joint_search.cpp), or none. A point of none leads nowhere; a chain of
 // pass-through triangles back onto a point already passed ends with none.
-BoneRecord *FindJointParent(JointIndex &index, size_t searcher, LWPntID point);
+// With `trace`, also says how the search went.
+BoneRecord *FindJointParent(JointIndex &index, size_t searcher, LWPntID point, SearchTrace *trace = nullptr);

@@ -40,18 +40,15 @@ void MeasureTriangle(LWMeshInfo *mesh, BoneRecord *record, const LWPntID points[
         corner[i] = {position[0], position[1], position[2]};
     }
 
-    // Edge test, in edge order; the first short edge ends the measuring.
-    Edge edges[3] = {{0, 1, 0.0f}, {1, 2, 0.0f}, {2, 0, 0.0f}};
-    for (Edge &edge : edges) {
-        edge.length = Vec3Distance(corner[edge.from], corner[edge.to]);
-        if (edge.length < kMinLength) {
-            // A degenerate triangle: keep its name in the list but let it
-            // never be a bone nor touch a joint, so no later step reads a
-            // field the scan did not write.
-            record->passThrough = 1;
-            return;
-        }
+    float length[3];
+    if (MeasureEdges(corner, length) >= 0) {
+        // A degenerate triangle: keep its name in the list but let it never
+        // be a bone nor touch a joint, so no later step reads a field the
+        // scan did not write.
+        record->passThrough = 1;
+        return;
     }
+    Edge edges[3] = {{0, 1, length[0]}, {1, 2, length[1]}, {2, 0, length[2]}};
 
     // Descending by length, strict comparisons, these three steps exactly.
     if (edges[1].length > edges[0].length) std::swap(edges[0], edges[1]);
@@ -82,6 +79,14 @@ void MeasureTriangle(LWMeshInfo *mesh, BoneRecord *record, const LWPntID points[
 }
 
 }  // namespace
+
+int MeasureEdges(const Vec3 corner[3], float length[3]) {
+    for (int edge = 0; edge < 3; ++edge) {
+        length[edge] = Vec3Distance(corner[edge], corner[(edge + 1) % 3]);
+        if (length[edge] < kMinLength) return edge;
+    }
+    return -1;
+}
 
 extern "C" size_t ScanPolygon(void *userData, LWPolID polygon) {
     SkeletonBuilder &builder = *static_cast<SkeletonBuilder *>(userData);

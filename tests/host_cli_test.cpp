@@ -24,16 +24,20 @@ struct Outcome {
     std::string output;
 };
 
-// Runs vexil-host with `arguments` (already quoted for the shell); standard
-// error is folded into the output when `withErrors`.
-Outcome RunHost(const std::string &arguments, bool withErrors = false) {
+enum class Streams { Output, OutputAndErrors, ErrorsOnly };
+
+// Runs vexil-host with `arguments` (already quoted for the shell) and reads
+// the streams asked for.
+Outcome RunHost(const std::string &arguments, Streams streams) {
 #if defined(_WIN32)
+    const char *const redirect[] = {" 2>NUL", " 2>&1", " 2>&1 >NUL"};
     // cmd.exe takes a path from the root of the current drive with backslashes.
     std::string program = VEXIL_HOST_PATH;
     std::replace(program.begin(), program.end(), '/', '\\');
-    std::string command = "\"\"" + program + "\" " + arguments + (withErrors ? " 2>&1" : " 2>NUL") + "\"";
+    std::string command = "\"\"" + program + "\" " + arguments + redirect[static_cast<int>(streams)] + "\"";
 #else
-    std::string command = std::string("\"") + VEXIL_HOST_PATH + "\" " + arguments + (withErrors ? " 2>&1" : " 2>/dev/null");
+    const char *const redirect[] = {" 2>/dev/null", " 2>&1", " 2>&1 >/dev/null"};
+    std::string command = std::string("\"") + VEXIL_HOST_PATH + "\" " + arguments + redirect[static_cast<int>(streams)];
 #endif
     FILE *pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) return {-1, ""};
@@ -46,6 +50,11 @@ Outcome RunHost(const std::string &arguments, bool withErrors = false) {
     status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 #endif
     return {status, output};
+}
+
+// Standard error is folded into the output when `withErrors`.
+Outcome RunHost(const std::string &arguments, bool withErrors = false) {
+    return RunHost(arguments, withErrors ? Streams::OutputAndErrors : Streams::Output);
 }
 
 std::string Example(const std::string &name) { return std::string("\"") + VEXIL_EXAMPLES_DIR + "/" + name + "\""; }
@@ -294,6 +303,123 @@ TEST(HostProgram, readsEachExampleAsLwo2IntoTheSameCommandsAsItsObj) {
             EXPECT_GT(commands.size(), 500u) << example;
             EXPECT_EQ(ReadFile(fromLwo), commands) << example << " " << options;
         }
+    }
+}
+
+// Runs vexil-host on an OBJ text; the output is what it wrote to standard error.
+Outcome RunOnMesh(const std::string &name, const std::string &text, const std::string &options = "") {
+    std::string mesh = WriteTemp(name, text);
+    return RunHost(options + " --commands \"" + TempPath("ignored.txt") + "\" \"" + mesh + "\"", Streams::ErrorsOnly);
+}
+
+TEST(HostProgram, warnsOfEachDrawingMistakeAtItsLine) {
+    const std::string bone = "v 0 0 0\nv 0 0 1\nv 0 0.1 0\n";
+    const struct {
+        const char *kind;
+        std::string obj;
+        std::string warning;  // after "FILE:"
+    } cases[] = {
+        {"unwelded joint",
+         "o Leg\nv 0 0 0\nv 0 0 2\nv 0 0.1 0\nv 0 0 2\nv 0 0 3\nv 0 0.1 2\nusemtl Upper\nf 1 2 3\nusemtl Lower\nf 4 5 6\n",
+         "11: warning: bone 'Lower' is a root, but its joint at (0, 0, 2) lies on the tip of bone 'Upper', which is "
+         "a different point: weld the two points [unwelded]"},
+        {"unwelded connector",
+         "o Leg\nv 0 0 0\nv 0 0 2\nv 0 0.1 0\nv 0 0 2\nv 0 0 2.5\nv 0 0 3\nv 0 0.1 2.5\nusemtl Upper\nf 1 2 3\n"
+         "usemtl Link\nl 4 5\nusemtl Lower\nf 5 6 7\n",
+         "12: warning: a connector of surface 'Link' ends at (0, 0, 2) on the tip of bone 'Upper', but at a "
+         "different point: weld the two points [unwelded]"},
+        {"shared name", "o Body\n" + bone + "v 1 0 0\nv 1 0 1\nv 1 0.1 0\nusemtl Skin\nf 1 2 3\nf 4 5 6\n",
+         "9: warning: 2 triangles of surface 'Skin' are not bones: 2 polygons use the name (the first triangle at "
+         "(0, 0, 0)); give each bone a surface of its own [shared-name]"},
+        {"degenerate", "o Flat\nv 0 0 0\nv 0 0 0.000001\nv 0 1 0\nusemtl Flat\nf 1 2 3\n",
+         "6: warning: a triangle of surface 'Flat' has two corners closer than 0.00001, at (0, 0, 0) and (0, 0, "
+         "1e-06), so it is no bone: pull them apart or delete the triangle [degenerate]"},
+        {"too long", "o Long\n" + bone + "usemtl " + std::string(250, 'N') + "\nf 1 2 3\n",
+         "6: warning: the name of bone '" + std::string(60, 'N') + "...' is 250 bytes long, so its commands would "
+         "be 256 bytes or more: the bone cannot be created or addressed; shorten the surface name [too-long]"},
+        {"control character", "o Toe\n" + bone + "usemtl To\x01" "e\nf 1 2 3\n",
+         "6: warning: the name of bone 'To?e' has a control character, which the host's command parser may not "
+         "keep: rename the surface [blank-name]"},
+        {"pass-through loop",
+         "o Loop\nv 0 0 0\nv 0 0 -1\nv 0 0.1 -1\nv 0 0.1 0\nv 0 0 1\nv 0 0.1 0\nusemtl Fin\nf 2 1 3\nf 1 2 4\n"
+         "usemtl Bone\nf 1 5 6\n",
+         "12: warning: the search for the parent of bone 'Bone' went round a loop of pass-through triangles named "
+         "'Fin' and ended there, so the bone is a root: break the loop [loop]"},
+        {"ring", "o Ring\nv 0 0 0\nv 0 0 1\nv 0 0.1 0\nv 0 0.1 1\nusemtl A\nf 1 2 3\nusemtl B\nf 2 1 4\n",
+         "7: warning: bones 'A' and 'B' form a ring, each hanging from the next; it was cut at 'A', which is now a "
+         "root: remove one link of the ring [ring]"},
+        {"ring of one", "o Self\n" + bone + "usemtl A\nf 1 2 3\nusemtl Link\nl 2 1\n",
+         "6: warning: the joint of bone 'A' leads back to its own tip, so the bone is a root: remove the link "
+         "[ring]"},
+        {"non-finite", "o Huge\nv -3e38 0 0\nv 3e38 0 0\nv -3e38 3e37 0\nusemtl Huge\nf 1 2 3\n",
+         "6: warning: the rest values of bone 'Huge' are not finite numbers: its corners lie too far apart for "
+         "32-bit floats [non-finite]"},
+    };
+    for (const auto &c : cases) {
+        Outcome run = RunOnMesh("mistake.obj", c.obj);
+        EXPECT_EQ(run.status, 0) << c.kind;
+        EXPECT_EQ(run.output, TempPath("mistake.obj") + ":" + c.warning + "\n") << c.kind;
+    }
+}
+
+TEST(HostProgram, pointsLwo2WarningsAtThePolygonMarksTheDrawingAndFailsAStrictRun) {
+    const std::string leg =
+        "o Leg\nv 0 0 0\nv 0 0 2\nv 0 0.1 0\nv 0 0 2\nv 0 0 3\nv 0 0.1 2\nusemtl Upper\nf 1 2 3\nusemtl Lower\nf 4 5 6\n";
+    std::string lwo = TempPath("leg.lwo");
+    ASSERT_EQ(std::system(("\"" + std::string(VEXIL_OBJ2LWO_PATH) + "\" \"" + WriteTemp("leg.obj", leg) + "\" \"" +
+                           lwo + "\"")
+                              .c_str()),
+              0);
+    const std::string warning = "warning: bone 'Lower' is a root, but its joint at (0, 0, 2) lies on the tip of "
+                                "bone 'Upper', which is a different point: weld the two points [unwelded]\n";
+    Outcome run = RunHost("--commands \"" + TempPath("ignored.txt") + "\" \"" + lwo + "\"", Streams::ErrorsOnly);
+    EXPECT_EQ(run.output, lwo + ": polygon 2 of layer 1: " + warning);
+    Outcome strict = RunOnMesh("leg.obj", leg, "--strict");
+    EXPECT_EQ(strict.status, 4);
+    Outcome quiet = RunOnMesh("leg.obj", leg, "--strict --quiet");
+    EXPECT_EQ(quiet.status, 4);
+    EXPECT_EQ(quiet.output, "");
+
+    // A red ring where the points should be welded, a red cross on a degenerate triangle.
+    std::string flat = WriteTemp("flat.obj", "o Flat\nv 0 0 0\nv 0 0 0.000001\nv 0 1 0\nusemtl Flat\nf 1 2 3\n");
+    const std::string ring = "r='7' class='mark' fill='none'/>", cross = "' class='mark'/>";
+    auto occurrences = [](const std::string &text, const std::string &what) {
+        size_t count = 0;
+        for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++count;
+        return count;
+    };
+    std::string legPicture = RunHost("--quiet --svg - \"" + TempPath("leg.obj") + "\"").output;
+    std::string flatPicture = RunHost("--quiet --svg - \"" + flat + "\"").output;
+    // One mark in each of the three views, and one of each kind in the legend.
+    EXPECT_EQ(occurrences(legPicture, ring), 3u + 1);
+    EXPECT_EQ(occurrences(legPicture, cross), 0u + 1);
+    EXPECT_EQ(occurrences(flatPicture, ring), 0u + 1);
+    EXPECT_EQ(occurrences(flatPicture, cross), 3u + 1);
+}
+
+TEST(HostProgram, findsNoMistakeInTheExamplesAndExplainsEachBone) {
+    const struct {
+        const char *file;
+        const char *root;
+        const char *explained;  // one line --explain prints
+    } examples[] = {
+        {"arm.obj", "UpperArm", "  'Forearm' hangs from 'UpperArm': its joint is that bone's tip (a shared point)\n"},
+        {"hand.lwo", "Palm", "  'Index1' hangs from 'Palm' through 1 connector\n"},
+        {"biped.obj", "Hips", "  'Hips' is a root: no bone ends at its joint, and no connector or pass-through "
+                              "triangle touches it\n"},
+        {"tail.obj", "Pelvis", "  'Tail2' hangs from 'Tail1' through pass-through triangles named 'Fin'\n"},
+    };
+    for (const auto &example : examples) {
+        std::string scene = TempPath("scene.json");
+        Outcome run = RunHost("--strict --explain --scene \"" + scene + "\" " + Example(example.file), true);
+        EXPECT_EQ(run.status, 0) << example.file << run.output;
+        EXPECT_EQ(run.output.find("warning"), std::string::npos) << run.output;
+        EXPECT_NE(run.output.find(example.explained), std::string::npos) << run.output;
+        nlohmann::json diagnostics = nlohmann::json::parse(ReadFile(scene))["diagnostics"];
+        ASSERT_EQ(diagnostics.size(), 1u) << diagnostics.dump();
+        EXPECT_EQ(diagnostics[0]["kind"], "roots");
+        EXPECT_EQ(diagnostics[0]["severity"], "note");
+        EXPECT_EQ(diagnostics[0]["bones"], nlohmann::json::array({example.root}));
     }
 }
 

@@ -1,0 +1,464 @@
+// The diagnosis: the module's scan, joint search and hierarchy, run with
+// their reasons kept (which polygon each record came from, the path of each
+// search, the rings cut), then read for the mistakes riggers make.
+#include "skeleton/diagnosis.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <functional>
+#include <new>
+#include <string_view>
+#include <unordered_map>
+
+#include "shell/command.h"
+#include "skeleton/bone_record.h"
+#include "skeleton/hierarchy.h"
+#include "skeleton/joint_search.h"
+#include "skeleton/polygon_scan.h"
+
+namespace {
+
+// Wraps the module's scan to remember which polygon each record came from.
+struct ScanWatch {
+    SkeletonBuilder *builder;
+    std::vector<LWPolID> polygonOf;  // per record, in scan order
+    size_t polygons;                 // every polygon the host handed over
+};
+
+size_t WatchPolygon(void *data, LWPolID polygon) {
+    ScanWatch &watch = *static_cast<ScanWatch *>(data);
+    ++watch.polygons;
+    size_t before = watch.builder->records.size();
+    ScanPolygon(watch.builder, polygon);
+    if (watch.builder->records.size() > before) watch.polygonOf.push_back(polygon);
+    return 0;
+}
+
+Vec3 PositionOf(LWMeshInfo *mesh, LWPntID point) {
+    float position[3] = {0, 0, 0};
+    mesh->pntBasePos(mesh, point, position);
+    return {position[0], position[1], position[2]};
+}
+
+std::string Count(size_t count, const char *one, const char *many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+// "'A', 'B' and 'C'", at most `most` names and then how many more.
+std::string NameList(const std::vector<std::string> &names, size_t most = 8) {
+    std::string text;
+    size_t shown = std::min(names.size(), most);
+    for (size_t i = 0; i < shown; ++i) {
+        if (i > 0) text += i + 1 == shown && shown == names.size() ? " and " : ", ";
+        text += QuotedName(names[i]);
+    }
+    if (shown < names.size()) text += " and " + std::to_string(names.size() - shown) + " more";
+    return text;
+}
+
+// Distinct names, in first-seen order.
+void AddDistinct(std::vector<std::string> &names, const std::string &name) {
+    if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
+}
+
+bool Finite(const Vec3 &v) { return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z); }
+
+// Tips of bones and ends of connectors, bucketed by position so that the
+// ones at (or within `tolerance` of) a place are found without a scan.
+class PlaceIndex {
+  public:
+    struct Entry {
+        Vec3 position;
+        LWPntID point;
+        size_t record;  // scan position
+        bool tip;       // a bone's tip, else a connector's end
+    };
+
+    explicit PlaceIndex(double tolerance) : tolerance_(tolerance), cell_(tolerance > 0 ? tolerance : 1.0) {}
+
+    void Add(const Entry &entry) { cells_[Key(Cell(entry.position.x), Cell(entry.position.y), Cell(entry.position.z))].push_back(entry); }
+
+    // The first entry (in the order added) at `position` whose point is not
+    // `point`, a tip if `tipsOnly`; null when there is none.
+    const Entry *DifferentPointAt(const Vec3 &position, LWPntID point, bool tipsOnly) const {
+        const Entry *best = nullptr;
+        int64_t cx = Cell(position.x), cy = Cell(position.y), cz = Cell(position.z);
+        for (int64_t dx = -1; dx <= 1; ++dx)
+            for (int64_t dy = -1; dy <= 1; ++dy)
+                for (int64_t dz = -1; dz <= 1; ++dz) {
+                    auto found = cells_.find(Key(cx + dx, cy + dy, cz + dz));
+                    if (found == cells_.end()) continue;
+                    for (const Entry &entry : found->second) {
+                        if (entry.point == point || (tipsOnly && !entry.tip) || !Near(entry.position, position))
+                            continue;
+                        // Tips before connector ends, then the earlier record.
+                        if (best == nullptr || (entry.tip && !best->tip) ||
+                            (entry.tip == best->tip && entry.record < best->record))
+                            best = &entry;
+                    }
+                }
+        return best;
+    }
+
+  private:
+    int64_t Cell(float coordinate) const { return static_cast<int64_t>(std::floor(coordinate / cell_)); }
+    static uint64_t Key(int64_t x, int64_t y, int64_t z) {
+        uint64_t key = static_cast<uint64_t>(x) * 0x9E3779B97F4A7C15ull;
+        key ^= static_cast<uint64_t>(y) * 0xC2B2AE3D27D4EB4Full + (key << 6) + (key >> 2);
+        key ^= static_cast<uint64_t>(z) * 0x165667B19E3779F9ull + (key << 6) + (key >> 2);
+        return key;
+    }
+    bool Near(const Vec3 &a, const Vec3 &b) const {
+        double dx = static_cast<double>(a.x) - b.x, dy = static_cast<double>(a.y) - b.y,
+               dz = static_cast<double>(a.z) - b.z;
+        return std::sqrt(dx * dx + dy * dy + dz * dz) <= tolerance_;
+    }
+
+    double tolerance_, cell_;
+    // Cells that collide in the key share a bucket; the distance test sorts them out.
+    std::unordered_map<uint64_t, std::vector<Entry>> cells_;
+};
+
+// The module's name commands: a name that makes any of them too long for
+// the command buffer leaves the bone uncreated or its weight map unnamed.
+struct NameCommand {
+    const char *format;
+    bool creates;
+};
+constexpr NameCommand kNameCommands[] = {
+    {"AddBone %s", true}, {"AddChildBone %s", true}, {"BoneWeightMapName %s", false}};
+
+class Diagnoser {
+  public:
+    explicit Diagnoser(LWMeshInfo *mesh) : mesh_(mesh) {}
+
+    Diagnosis Run() {
+        SkeletonBuilder builder{};
+        builder.mesh = mesh_;
+        ScanWatch watch{&builder, {}, 0};
+        mesh_->scanPolys(mesh_, WatchPolygon, &watch);
+        // A diagnosis must not tell of a mesh it could not read whole.
+        if (builder.outOfMemory) throw std::bad_alloc();
+        try {
+            Diagnose(builder, watch);
+        } catch (...) {
+            ClearBuilder(builder);
+            throw;
+        }
+        ClearBuilder(builder);
+        std::stable_sort(diagnosis_.findings.begin(), diagnosis_.findings.end(),
+                         [](const Finding &a, const Finding &b) { return a.severity < b.severity; });
+        return std::move(diagnosis_);
+    }
+
+  private:
+    void Warn(const char *kind, std::vector<std::string> bones, LWPolID polygon, std::vector<Vec3> marks,
+              std::string message) {
+        diagnosis_.findings.push_back(
+            {kind, Severity::Warning, std::move(bones), polygon, std::move(marks), std::move(message)});
+    }
+    void Note(const char *kind, std::vector<std::string> bones, std::string message) {
+        diagnosis_.findings.push_back({kind, Severity::Note, std::move(bones), nullptr, {}, std::move(message)});
+    }
+
+    // The triangle's corners in vertex order.
+    void Corners(LWPolID polygon, LWPntID points[3], Vec3 corners[3]) const {
+        for (int i = 0; i < 3; ++i) {
+            points[i] = mesh_->polVertex(mesh_, polygon, i);
+            corners[i] = PositionOf(mesh_, points[i]);
+        }
+    }
+
+    void Diagnose(SkeletonBuilder &builder, const ScanWatch &watch) {
+        const std::vector<BoneRecord *> records = builder.records;  // scan order
+        const std::vector<LWPolID> &polygonOf = watch.polygonOf;
+        size_t others = watch.polygons - records.size();
+
+        std::unordered_map<std::string_view, size_t> nameUses;
+        for (const BoneRecord *record : records) ++nameUses[record->name];
+        auto isBone = [&](size_t i) { return records[i]->vertexCount == 3 && !records[i]->passThrough; };
+        auto isDegenerate = [&](size_t i) { return records[i]->vertexCount == 3 && records[i]->endPoint == nullptr; };
+
+        // The module's searches, each with its path kept.
+        JointIndex index = BuildJointIndex(builder.records);
+        std::vector<BoneRecord *> parents(records.size(), nullptr);
+        std::vector<SearchTrace> traces(records.size());
+        std::vector<bool> crossed(records.size(), false);
+        for (size_t i = 0; i < records.size(); ++i) {
+            if (!isBone(i)) continue;
+            parents[i] = FindJointParent(index, i, records[i]->startPoint, &traces[i]);
+            for (uint32_t step : traces[i].crossed) crossed[step] = true;
+        }
+
+        Degenerate(records, polygonOf, isDegenerate);
+        SharedNames(records, polygonOf, nameUses, crossed, isDegenerate);
+        for (size_t i = 0; i < records.size(); ++i)
+            if (isBone(i)) Names(*records[i], polygonOf[i]);
+        Unwelded(records, polygonOf, parents, isBone);
+        for (size_t i = 0; i < records.size(); ++i)
+            if (isBone(i) && traces[i].loop) Loop(records, polygonOf[i], i, traces[i]);
+
+        // How each bone found its parent, told while the connectors and
+        // pass-through triangles it crossed still exist.
+        std::unordered_map<const BoneRecord *, std::string> how;
+        std::unordered_map<const BoneRecord *, LWPolID> polygonOfBone;
+        for (size_t i = 0; i < records.size(); ++i) {
+            if (!isBone(i)) continue;
+            how[records[i]] = How(records, i, parents[i], traces[i]);
+            polygonOfBone[records[i]] = polygonOf[i];
+        }
+
+        std::vector<std::vector<BoneRecord *>> rings;
+        AssembleHierarchy(builder, parents, &rings);
+        for (const std::vector<BoneRecord *> &ring : rings) Ring(ring, polygonOfBone.at(ring.front()), how);
+
+        std::vector<std::string> roots;
+        for (const BoneRecord *record : builder.records) {
+            LWPolID polygon = polygonOfBone.at(record);
+            if (!Finite(record->restPosition) || !Finite(record->restRotation) || !std::isfinite(record->length))
+                Warn("non-finite", {record->name}, polygon, {},
+                     "the rest values of bone " + QuotedName(record->name) +
+                         " are not finite numbers: its corners lie too far apart for 32-bit floats");
+            if (record->parent == nullptr) roots.push_back(record->name);
+            diagnosis_.bones.push_back(Story(*record, polygon, how.at(record)));
+        }
+
+        if (!roots.empty()) Note("roots", roots, (roots.size() == 1 ? "root: " : "roots: ") + NameList(roots, 12));
+        if (others > 0)
+            Note("other-polygons", {},
+                 Count(others, "polygon is", "polygons are") + " neither a triangle nor a two-point polygon and " +
+                     (others == 1 ? "takes" : "take") + " no part in the skeleton");
+    }
+
+    void Degenerate(const std::vector<BoneRecord *> &records, const std::vector<LWPolID> &polygonOf,
+                    const std::function<bool(size_t)> &isDegenerate) {
+        for (size_t i = 0; i < records.size(); ++i) {
+            if (!isDegenerate(i)) continue;
+            LWPntID points[3];
+            Vec3 corners[3];
+            Corners(polygonOf[i], points, corners);
+            float length[3];
+            int edge = MeasureEdges(corners, length);
+            if (edge < 0) continue;  // cannot happen: the scan measured the same
+            const Vec3 &a = corners[edge], &b = corners[(edge + 1) % 3];
+            Warn("degenerate", {records[i]->name}, polygonOf[i], {a},
+                 "a triangle of surface " + QuotedName(records[i]->name) +
+                     " has two corners closer than 0.00001, at " + PositionText(a) + " and " + PositionText(b) +
+                     ", so it is no bone: pull them apart or delete the triangle");
+        }
+    }
+
+    void SharedNames(const std::vector<BoneRecord *> &records, const std::vector<LWPolID> &polygonOf,
+                     const std::unordered_map<std::string_view, size_t> &nameUses, const std::vector<bool> &crossed,
+                     const std::function<bool(size_t)> &isDegenerate) {
+        // Per surface: how many triangles lost to a shared name, and the first.
+        struct Lost {
+            size_t count, first;
+        };
+        std::unordered_map<std::string_view, Lost> lost;
+        std::vector<std::string_view> order;
+        for (size_t i = 0; i < records.size(); ++i) {
+            const BoneRecord &record = *records[i];
+            // Triangles a search crossed are pass-through links, as meant.
+            if (record.vertexCount != 3 || !record.passThrough || isDegenerate(i) || crossed[i]) continue;
+            auto entry = lost.emplace(record.name, Lost{0, i});
+            if (entry.second) order.push_back(record.name);
+            ++entry.first->second.count;
+        }
+        for (std::string_view name : order) {
+            const Lost &surface = lost.at(name);
+            const BoneRecord &first = *records[surface.first];
+            Warn("shared-name", {std::string(name)}, polygonOf[surface.first], {},
+                 Count(surface.count, "triangle", "triangles") + " of surface " + QuotedName(std::string(name)) +
+                     (surface.count == 1 ? " is not a bone" : " are not bones") + ": " +
+                     std::to_string(nameUses.at(name)) + " polygons use the name (the first triangle at " +
+                     PositionText(first.start) + "); give each bone a surface of its own");
+        }
+    }
+
+    void Names(const BoneRecord &record, LWPolID polygon) {
+        const std::string name = record.name;
+        bool uncreated = false, unnamedMap = false;
+        char command[kCommandBufferSize];
+        for (const NameCommand &c : kNameCommands) {
+            if (FormatCommand(command, sizeof command, c.format, record.name) >= 0) continue;
+            (c.creates ? uncreated : unnamedMap) = true;
+        }
+        if (uncreated || unnamedMap)
+            Warn("too-long", {name}, polygon, {},
+                 "the name of bone " + QuotedName(name) + " is " + std::to_string(name.size()) +
+                     " bytes long, so its commands would be 256 bytes or more: " +
+                     (uncreated ? "the bone cannot be created or addressed" : "its weight map cannot be named") +
+                     "; shorten the surface name");
+        bool blankEnds = !name.empty() && (name.front() == ' ' || name.back() == ' ' || name.front() == '\t' ||
+                                           name.back() == '\t');
+        bool control = std::any_of(name.begin(), name.end(), [](char c) {
+            return static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) == 0x7F;
+        });
+        if (blankEnds || control)
+            Warn("blank-name", {name}, polygon, {},
+                 "the name of bone " + QuotedName(name) + " has " +
+                     (blankEnds ? "a blank at its start or end" : "a control character") +
+                     ", which the host's command parser may not keep: rename the surface");
+    }
+
+    void Unwelded(const std::vector<BoneRecord *> &records, const std::vector<LWPolID> &polygonOf,
+                  const std::vector<BoneRecord *> &parents, const std::function<bool(size_t)> &isBone) {
+        // The places: every bone's tip and every connector's ends.
+        std::vector<PlaceIndex::Entry> places;
+        for (size_t i = 0; i < records.size(); ++i) {
+            const BoneRecord &record = *records[i];
+            if (isBone(i)) places.push_back({PositionOf(mesh_, record.endPoint), record.endPoint, i, true});
+            if (record.vertexCount == 2) {
+                places.push_back({PositionOf(mesh_, record.startPoint), record.startPoint, i, false});
+                places.push_back({PositionOf(mesh_, record.endPoint), record.endPoint, i, false});
+            }
+        }
+        std::vector<size_t> roots;
+        double largest = 0;
+        for (size_t i = 0; i < records.size(); ++i) {
+            if (!isBone(i) || parents[i] != nullptr) continue;
+            roots.push_back(i);
+            const Vec3 &joint = records[i]->start;
+            largest = std::max({largest, std::fabs(static_cast<double>(joint.x)), std::fabs(static_cast<double>(joint.y)),
+                                std::fabs(static_cast<double>(joint.z))});
+        }
+        for (const PlaceIndex::Entry &place : places)
+            largest = std::max({largest, std::fabs(static_cast<double>(place.position.x)),
+                                std::fabs(static_cast<double>(place.position.y)),
+                                std::fabs(static_cast<double>(place.position.z))});
+        // At the same place: exactly, or within a millionth of the largest coordinate.
+        PlaceIndex index(1e-6 * largest);
+        for (const PlaceIndex::Entry &place : places)
+            if (std::isfinite(place.position.x) && std::isfinite(place.position.y) && std::isfinite(place.position.z))
+                index.Add(place);
+
+        for (size_t i : roots) {
+            const BoneRecord &bone = *records[i];
+            if (!Finite(bone.start)) continue;
+            const PlaceIndex::Entry *other = index.DifferentPointAt(bone.start, bone.startPoint, false);
+            if (other == nullptr) continue;
+            const BoneRecord &near = *records[other->record];
+            std::string what = other->tip ? "the tip of bone " + QuotedName(near.name)
+                                          : "an end of a connector of surface " + QuotedName(near.name);
+            std::vector<std::string> bones = {bone.name};
+            if (other->tip) bones.push_back(near.name);
+            Warn("unwelded", bones, polygonOf[i], {bone.start},
+                 "bone " + QuotedName(bone.name) + " is a root, but its joint at " + PositionText(bone.start) +
+                     " lies on " + what + ", which is a different point: weld the two points");
+        }
+        for (const PlaceIndex::Entry &end : places) {
+            if (end.tip || !Finite(end.position)) continue;
+            const PlaceIndex::Entry *tip = index.DifferentPointAt(end.position, end.point, true);
+            if (tip == nullptr) continue;
+            const BoneRecord &connector = *records[end.record];
+            const BoneRecord &bone = *records[tip->record];
+            Warn("unwelded", {bone.name}, polygonOf[end.record], {end.position},
+                 "a connector of surface " + QuotedName(connector.name) + " ends at " + PositionText(end.position) +
+                     " on the tip of bone " + QuotedName(bone.name) +
+                     ", but at a different point: weld the two points");
+        }
+    }
+
+    void Loop(const std::vector<BoneRecord *> &records, LWPolID polygon, size_t searcher, const SearchTrace &trace) {
+        std::vector<std::string> names;
+        for (uint32_t step : trace.crossed)
+            if (records[step]->vertexCount == 3) AddDistinct(names, records[step]->name);
+        std::vector<std::string> bones = {records[searcher]->name};
+        bones.insert(bones.end(), names.begin(), names.end());
+        Warn("loop", bones, polygon, {records[searcher]->start},
+             "the search for the parent of bone " + QuotedName(records[searcher]->name) +
+                 " went round a loop of pass-through triangles named " + NameList(names) +
+                 " and ended there, so the bone is a root: break the loop");
+    }
+
+    void Ring(const std::vector<BoneRecord *> &ring, LWPolID polygon,
+              std::unordered_map<const BoneRecord *, std::string> &how) {
+        std::vector<std::string> names;
+        for (const BoneRecord *member : ring) names.push_back(member->name);
+        if (ring.size() == 1) {
+            how[ring.front()] = "is a root: its joint leads back to its own tip";
+            Warn("ring", names, polygon, {ring.front()->start},
+                 "the joint of bone " + QuotedName(names.front()) +
+                     " leads back to its own tip, so the bone is a root: remove the link");
+            return;
+        }
+        how[ring.front()] = "is a root: it hangs in a ring of bones (" + NameList(names) + ") that was cut here";
+        Warn("ring", names, polygon, {ring.front()->start},
+             "bones " + NameList(names) + " form a ring, each hanging from the next; it was cut at " +
+                 QuotedName(names.front()) + ", which is now a root: remove one link of the ring");
+    }
+
+    std::string How(const std::vector<BoneRecord *> &records, size_t i, const BoneRecord *parent,
+                    const SearchTrace &trace) const {
+        size_t connectors = 0;
+        std::vector<std::string> passThrough;
+        for (uint32_t step : trace.crossed) {
+            if (records[step]->vertexCount == 2)
+                ++connectors;
+            else
+                AddDistinct(passThrough, records[step]->name);
+        }
+        std::string through;
+        if (connectors > 0) through = Count(connectors, "connector", "connectors");
+        if (!passThrough.empty())
+            through += (through.empty() ? "" : " and ") + std::string("pass-through triangles named ") +
+                       NameList(passThrough);
+        if (parent != nullptr && parent != records[i]) {
+            if (through.empty()) return "hangs from " + QuotedName(parent->name) + ": its joint is that bone's tip (a shared point)";
+            return "hangs from " + QuotedName(parent->name) + " through " + through;
+        }
+        if (parent == records[i]) return "is a root: its joint leads back to its own tip";
+        if (trace.loop) return "is a root: pass-through triangles named " + NameList(passThrough) + " lead round a loop";
+        if (!through.empty()) return "is a root: the search went on through " + through + " and found no bone";
+        if (trace.connectorsTried > 0)
+            return "is a root: no bone ends at its joint, and the " +
+                   Count(trace.connectorsTried, "connector", "connectors") + " there lead to no bone";
+        return "is a root: no bone ends at its joint, and no connector or pass-through triangle touches it";
+    }
+
+    BoneStory Story(const BoneRecord &record, LWPolID polygon, const std::string &how) const {
+        BoneStory story{record.name, record.parent ? record.parent->name : "", how, polygon, record.start, {}, {},
+                        record.length};
+        LWPntID points[3];
+        Vec3 corners[3];
+        Corners(polygon, points, corners);
+        for (int c = 0; c < 3; ++c) {
+            if (points[c] == record.endPoint)
+                story.tip = corners[c];
+            else if (points[c] != record.startPoint)
+                story.roll = corners[c];
+        }
+        return story;
+    }
+
+    LWMeshInfo *mesh_;
+    Diagnosis diagnosis_;
+};
+
+}  // namespace
+
+Diagnosis DiagnoseMesh(LWMeshInfo *mesh) { return Diagnoser(mesh).Run(); }
+
+std::string QuotedName(const std::string &name) {
+    const size_t kShown = 60;
+    std::string text = "'";
+    for (size_t i = 0; i < name.size() && i < kShown; ++i) {
+        unsigned char c = static_cast<unsigned char>(name[i]);
+        text += c < 0x20 || c == 0x7F ? '?' : name[i];
+    }
+    if (name.size() > kShown) text += "...";
+    return text + "'";
+}
+
+std::string PositionText(const Vec3 &position) {
+    auto number = [](float value) {
+        if (value == 0) return std::string("0");
+        char digits[32];
+        std::to_chars_result result = std::to_chars(digits, digits + sizeof digits, value);
+        return std::string(digits, result.ptr);
+    };
+    return "(" + number(position.x) + ", " + number(position.y) + ", " + number(position.z) + ")";
+}
