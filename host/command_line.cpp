@@ -26,6 +26,9 @@ const char *const kUsage =
     "                      root is a root, and each object's notes\n"
     "  --quiet             print no warnings\n"
     "  --strict            any warning makes the exit status 4\n"
+    "  --mirror-axis AXIS  check left and right bones for mirror images about\n"
+    "                      the plane where AXIS (x, y or z) is 0; none: no check\n"
+    "                      (default x)\n"
     "  --help              show this text\n"
     "FILE may be - for standard output; the bone trees are then not printed.\n"
     "\n"
@@ -82,6 +85,10 @@ CommandLine ParseCommandLine(const std::vector<std::string> &arguments) {
             line.explain = true;
         } else if (argument == "--strict") {
             line.strict = true;
+        } else if (argument == "--mirror-axis") {
+            const std::string &axis = value();
+            if (!ParseMirrorAxis(axis, line.mirrorAxis))
+                throw UsageError("--mirror-axis expects x, y, z or none, not '" + axis + "'");
         } else if (argument.size() > 1 && argument[0] == '-') {
             throw UsageError("unknown option '" + argument + "'");
         } else {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "skeleton/mirror_check.h"
+
 namespace vexil_host {
 
 struct CommandLine {
@@ -21,6 +23,7 @@ struct CommandLine {
     bool quiet = false;    // no warnings on standard error
     bool explain = false;  // how every bone found its parent, why roots are roots
     bool strict = false;   // any warning fails the run (status 4)
+    MirrorAxis mirrorAxis = MirrorAxis::X;
     bool help = false;
 };
 

@@ -113,7 +113,7 @@ int Run(const CommandLine &line, const std::string &programDirectory) {
         return 3;
     }
 
-    std::vector<ObjectReport> reports = DiagnoseObjects(host, loaded, sources);
+    std::vector<ObjectReport> reports = DiagnoseObjects(host, loaded, sources, line.mirrorAxis);
 
     bool toStandardOutput = false;
     if (line.commandsFile) {

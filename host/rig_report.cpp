@@ -25,7 +25,7 @@ uint64_t FilePosition(const StandInHost &host, const ObjectReport &report, const
 }  // namespace
 
 std::vector<ObjectReport> DiagnoseObjects(StandInHost &host, const std::vector<LWItemID> &objects,
-                                          const std::map<LWItemID, ObjectSource> &sources) {
+                                          const std::map<LWItemID, ObjectSource> &sources, MirrorAxis mirrorAxis) {
     std::vector<ObjectReport> reports;
     for (LWItemID id : objects) {
         auto source = sources.find(id);
@@ -35,6 +35,7 @@ std::vector<ObjectReport> DiagnoseObjects(StandInHost &host, const std::vector<L
         ObjectReport report{id, object->name, &source->second, {}};
         report.diagnosis = DiagnoseMesh(mesh);
         mesh->destroy(mesh);
+        CheckMirror(report.diagnosis, mirrorAxis);
         if (source->second.skippedPolygons > 0) {
             size_t skipped = source->second.skippedPolygons;
             report.diagnosis.findings.push_back(

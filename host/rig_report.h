@@ -12,6 +12,7 @@
 #include "host/mesh_file.h"
 #include "host/services.h"
 #include "skeleton/diagnosis.h"
+#include "skeleton/mirror_check.h"
 
 namespace vexil_host {
 
@@ -31,10 +32,11 @@ struct ObjectReport {
     Diagnosis diagnosis;
 };
 
-// Diagnoses each of `objects` through the host's mesh service; `sources`
-// must hold where each came from.
+// Diagnoses each of `objects` through the host's mesh service, the mirror
+// check about `mirrorAxis` included; `sources` must hold where each came from.
 std::vector<ObjectReport> DiagnoseObjects(StandInHost &host, const std::vector<LWItemID> &objects,
-                                          const std::map<LWItemID, ObjectSource> &sources);
+                                          const std::map<LWItemID, ObjectSource> &sources,
+                                          MirrorAxis mirrorAxis = MirrorAxis::X);
 
 // Where a finding points: "FILE:LINE" for OBJ, "FILE: polygon N of layer L"
 // for LWO2 (both counted from 1), or "FILE" for the object as a whole.

@@ -203,26 +203,27 @@ class Diagnoser {
         // How each bone found its parent, told while the connectors and
         // pass-through triangles it crossed still exist.
         std::unordered_map<const BoneRecord *, std::string> how;
-        std::unordered_map<const BoneRecord *, LWPolID> polygonOfBone;
+        std::unordered_map<const BoneRecord *, size_t> scanOrder;
         for (size_t i = 0; i < records.size(); ++i) {
             if (!isBone(i)) continue;
             how[records[i]] = How(records, i, parents[i], traces[i]);
-            polygonOfBone[records[i]] = polygonOf[i];
+            scanOrder[records[i]] = i;
         }
+        auto polygonOfBone = [&](const BoneRecord *bone) { return polygonOf[scanOrder.at(bone)]; };
 
         std::vector<std::vector<BoneRecord *>> rings;
         AssembleHierarchy(builder, parents, &rings);
-        for (const std::vector<BoneRecord *> &ring : rings) Ring(ring, polygonOfBone.at(ring.front()), how);
+        for (const std::vector<BoneRecord *> &ring : rings) Ring(ring, polygonOfBone(ring.front()), how);
 
         std::vector<std::string> roots;
         for (const BoneRecord *record : builder.records) {
-            LWPolID polygon = polygonOfBone.at(record);
+            LWPolID polygon = polygonOfBone(record);
             if (!Finite(record->restPosition) || !Finite(record->restRotation) || !std::isfinite(record->length))
                 Warn("non-finite", {record->name}, polygon, {},
                      "the rest values of bone " + QuotedName(record->name) +
                          " are not finite numbers: its corners lie too far apart for 32-bit floats");
             if (record->parent == nullptr) roots.push_back(record->name);
-            diagnosis_.bones.push_back(Story(*record, polygon, how.at(record)));
+            diagnosis_.bones.push_back(Story(*record, polygon, how.at(record), scanOrder.at(record)));
         }
 
         if (!roots.empty()) Note("roots", roots, (roots.size() == 1 ? "root: " : "roots: ") + NameList(roots, 12));
@@ -419,9 +420,9 @@ class Diagnoser {
         return "is a root: no bone ends at its joint, and no connector or pass-through triangle touches it";
     }
 
-    BoneStory Story(const BoneRecord &record, LWPolID polygon, const std::string &how) const {
+    BoneStory Story(const BoneRecord &record, LWPolID polygon, const std::string &how, size_t scanOrder) const {
         BoneStory story{record.name, record.parent ? record.parent->name : "", how, polygon, record.start, {}, {},
-                        record.length};
+                        record.length, scanOrder};
         LWPntID points[3];
         Vec3 corners[3];
         Corners(polygon, points, corners);
@@ -453,12 +454,13 @@ std::string QuotedName(const std::string &name) {
     return text + "'";
 }
 
+std::string NumberText(float value) {
+    if (value == 0) return "0";
+    char digits[32];
+    std::to_chars_result result = std::to_chars(digits, digits + sizeof digits, value);
+    return std::string(digits, result.ptr);
+}
+
 std::string PositionText(const Vec3 &position) {
-    auto number = [](float value) {
-        if (value == 0) return std::string("0");
-        char digits[32];
-        std::to_chars_result result = std::to_chars(digits, digits + sizeof digits, value);
-        return std::string(digits, result.ptr);
-    };
-    return "(" + number(position.x) + ", " + number(position.y) + ", " + number(position.z) + ")";
+    return "(" + NumberText(position.x) + ", " + NumberText(position.y) + ", " + NumberText(position.z) + ")";
 }

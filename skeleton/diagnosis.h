@@ -31,6 +31,7 @@ struct BoneStory {
     LWPolID polygon;        // its triangle
     Vec3 joint, tip, roll;  // its corners, object space
     float length;
+    size_t scanOrder;       // where its triangle stands among the mesh's records
 };
 
 struct Diagnosis {
@@ -47,6 +48,8 @@ Diagnosis DiagnoseMesh(LWMeshInfo *mesh);
 // bytes.
 std::string QuotedName(const std::string &name);
 
-// A position as messages show it: "(x, y, z)", shortest decimals, a zero
-// without its sign.
+// A number as messages show it: shortest decimals, a zero without its sign.
+std::string NumberText(float value);
+
+// A position as messages show it: "(x, y, z)".
 std::string PositionText(const Vec3 &position);

@@ -423,4 +423,76 @@ TEST(HostProgram, findsNoMistakeInTheExamplesAndExplainsEachBone) {
     }
 }
 
+// A bone as drawn: its name and its joint, tip and roll corners, each its own point.
+struct DrawnBone {
+    std::string name;
+    std::array<float, 3> joint, tip, roll;
+};
+
+// An OBJ object of the bones, with a connector from the tip of bone `from`
+// to the joint of bone `to` for each link.
+std::string ObjOf(const std::vector<DrawnBone> &bones, const std::vector<std::pair<int, int>> &links = {}) {
+    std::ostringstream obj;
+    obj << "o Rig\n";
+    for (const DrawnBone &bone : bones)
+        for (const auto &p : {bone.joint, bone.tip, bone.roll}) obj << "v " << p[0] << " " << p[1] << " " << p[2] << "\n";
+    for (size_t i = 0; i < bones.size(); ++i)
+        obj << "usemtl " << bones[i].name << "\nf " << 3 * i + 1 << " " << 3 * i + 2 << " " << 3 * i + 3 << "\n";
+    for (const auto &link : links) obj << "usemtl Link\nl " << 3 * link.first + 2 << " " << 3 * link.second + 1 << "\n";
+    return obj.str();
+}
+
+// A pair of arms mirrored about x = 0; `tipOff` and `rollOff` move the
+// right one's tip and roll corner away from the mirror image.
+std::vector<DrawnBone> Arms(const std::string &left, const std::string &right, float tipOff = 0, float rollOff = 0) {
+    return {{left, {-1, 0, 0}, {-2, 0, 0}, {-1, 0.1f, 0}}, {right, {1, 0, 0}, {2, tipOff, 0}, {1, 0.1f, rollOff}}};
+}
+
+TEST(HostProgram, checksThatLeftAndRightBonesAreMirrorImages) {
+    std::vector<DrawnBone> crossed = Arms("LeftUpper", "RightUpper");
+    std::vector<DrawnBone> hands = Arms("LeftHand", "RightHand");
+    for (DrawnBone &hand : hands)
+        for (auto *p : {&hand.joint, &hand.tip, &hand.roll}) (*p)[2] += 1;
+    crossed.insert(crossed.end(), hands.begin(), hands.end());
+    const struct {
+        const char *what;
+        std::string obj;
+        std::string options;
+        std::vector<std::string> findings;  // kind and bones, roots left out
+    } cases[] = {
+        {"symmetric", ObjOf(Arms("LeftArm", "RightArm")), "", {}},
+        {"roll off", ObjOf(Arms("LeftArm", "RightArm", 0, 0.05f)), "", {"mirror LeftArm RightArm"}},
+        {"tip off", ObjOf(Arms("LeftArm", "RightArm", 0.05f)), "", {"mirror LeftArm RightArm"}},
+        {"parents crossed", ObjOf(crossed, {{0, 2}}), "", {"mirror-parent LeftHand RightHand"}},
+        {"missing partner", ObjOf({{"LeftEar", {-1, 0, 0}, {-2, 0, 0}, {-1, 0.1f, 0}}}), "",
+         {"missing-partner LeftEar"}},
+        {"word at the end", ObjOf(Arms("ArmLeft", "ArmRight", 0.05f)), "", {"mirror ArmLeft ArmRight"}},
+        {"word in capitals", ObjOf(Arms("LEFTARM", "RIGHTARM", 0.05f)), "", {"mirror LEFTARM RIGHTARM"}},
+        {"letter at the start", ObjOf(Arms("L_Arm", "R_Arm", 0.05f)), "", {"mirror L_Arm R_Arm"}},
+        {"letter at the end", ObjOf(Arms("arm_l", "arm_r", 0.05f)), "", {"mirror arm_l arm_r"}},
+        {"letter after a point", ObjOf(Arms("Arm.L", "Arm.R", 0.05f)), "", {"mirror Arm.L Arm.R"}},
+        {"letter after a blank", ObjOf(Arms("Arm L", "Arm R", 0.05f)), "", {"mirror Arm L Arm R"}},
+        {"markers at both ends", ObjOf(Arms("Left_Arm_L", "Right_Arm_L", 0.05f)), "",
+         {"mirror Left_Arm_L Right_Arm_L"}},
+        {"no marker", ObjOf(Arms("Leftover", "Bright", 0.05f)), "", {}},
+        {"about y", ObjOf({{"FinLeft", {0, -1, 0}, {0, -2, 0}, {0.1f, -1, 0}}, {"FinRight", {0, 1, 0}, {0, 2, 0}, {0.1f, 1, 0}}}),
+         "--mirror-axis y", {}},
+        {"no check", ObjOf(Arms("LeftArm", "RightArm", 0.05f)), "--mirror-axis none", {}},
+    };
+    for (const auto &c : cases) {
+        std::string scene = TempPath("mirror.json");
+        Outcome run = RunOnMesh("mirror.obj", c.obj, c.options + " --scene \"" + scene + "\"");
+        ASSERT_EQ(run.status, 0) << c.what << run.output;
+        std::vector<std::string> findings;
+        nlohmann::json diagnostics = nlohmann::json::parse(ReadFile(scene))["diagnostics"];
+        for (const auto &finding : diagnostics) {
+            if (finding["kind"] == "roots") continue;
+            std::string text = finding["kind"].get<std::string>();
+            for (const auto &bone : finding["bones"]) text += " " + bone.get<std::string>();
+            findings.push_back(text);
+        }
+        EXPECT_EQ(findings, c.findings) << c.what;
+    }
+}
+
 }  // namespace
