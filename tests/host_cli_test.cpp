@@ -24,6 +24,17 @@ struct Outcome {
     std::string output;
 };
 
+// A command line for popen and std::system: cmd.exe takes the program's path
+// with backslashes, and the whole line in one more pair of quotes.
+std::string ShellCommand(std::string program, const std::string &arguments) {
+#if defined(_WIN32)
+    std::replace(program.begin(), program.end(), '/', '\\');
+    return "\"\"" + program + "\" " + arguments + "\"";
+#else
+    return "\"" + program + "\" " + arguments;
+#endif
+}
+
 enum class Streams { Output, OutputAndErrors, ErrorsOnly };
 
 // Runs vexil-host with `arguments` (already quoted for the shell) and reads
@@ -31,14 +42,10 @@ enum class Streams { Output, OutputAndErrors, ErrorsOnly };
 Outcome RunHost(const std::string &arguments, Streams streams) {
 #if defined(_WIN32)
     const char *const redirect[] = {" 2>NUL", " 2>&1", " 2>&1 >NUL"};
-    // cmd.exe takes a path from the root of the current drive with backslashes.
-    std::string program = VEXIL_HOST_PATH;
-    std::replace(program.begin(), program.end(), '/', '\\');
-    std::string command = "\"\"" + program + "\" " + arguments + redirect[static_cast<int>(streams)] + "\"";
 #else
     const char *const redirect[] = {" 2>/dev/null", " 2>&1", " 2>&1 >/dev/null"};
-    std::string command = std::string("\"") + VEXIL_HOST_PATH + "\" " + arguments + redirect[static_cast<int>(streams)];
 #endif
+    std::string command = ShellCommand(VEXIL_HOST_PATH, arguments + redirect[static_cast<int>(streams)]);
     FILE *pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) return {-1, ""};
     std::string output;
@@ -366,10 +373,8 @@ TEST(HostProgram, pointsLwo2WarningsAtThePolygonMarksTheDrawingAndFailsAStrictRu
     const std::string leg =
         "o Leg\nv 0 0 0\nv 0 0 2\nv 0 0.1 0\nv 0 0 2\nv 0 0 3\nv 0 0.1 2\nusemtl Upper\nf 1 2 3\nusemtl Lower\nf 4 5 6\n";
     std::string lwo = TempPath("leg.lwo");
-    ASSERT_EQ(std::system(("\"" + std::string(VEXIL_OBJ2LWO_PATH) + "\" \"" + WriteTemp("leg.obj", leg) + "\" \"" +
-                           lwo + "\"")
-                              .c_str()),
-              0);
+    std::string convert = ShellCommand(VEXIL_OBJ2LWO_PATH, "\"" + WriteTemp("leg.obj", leg) + "\" \"" + lwo + "\"");
+    ASSERT_EQ(std::system(convert.c_str()), 0);
     const std::string warning = "warning: bone 'Lower' is a root, but its joint at (0, 0, 2) lies on the tip of "
                                 "bone 'Upper', which is a different point: weld the two points [unwelded]\n";
     Outcome run = RunHost("--commands \"" + TempPath("ignored.txt") + "\" \"" + lwo + "\"", Streams::ErrorsOnly);
