@@ -41,18 +41,24 @@ void AddBone(Mesh &mesh, const std::string &name, uint32_t joint, uint32_t tip) 
     mesh.AddPolygon({joint, tip, roll}, name);
 }
 
+// A character's 500 bones in a binary tree, each bone's children spread
+// sideways above its tip.
+void AddCharacterBones(Mesh &mesh) {
+    uint32_t root = mesh.AddPoint(0, 0, 0);
+    std::vector<uint32_t> tips = {mesh.AddPoint(0, 1, 0)};
+    AddBone(mesh, "Bone0", root, tips[0]);
+    for (int i = 1; i < 500; ++i) {
+        uint32_t parentTip = tips[(i - 1) / 2];
+        const auto p = mesh.points[parentTip];
+        tips.push_back(mesh.AddPoint(p[0] + (i % 2 ? 0.3f : -0.3f), p[1] + 0.5f, p[2] + 0.01f * static_cast<float>(i)));
+        AddBone(mesh, "Bone" + std::to_string(i), parentTip, tips.back());
+    }
+}
+
 // (a) Quadrangles, 200,000 hair guides in chains of five, and 500 bones.
 std::unique_ptr<Mesh> CharacterWithHair() {
     auto mesh = std::make_unique<Mesh>();
-    uint32_t root = mesh->AddPoint(0, 0, 0);
-    std::vector<uint32_t> tips = {mesh->AddPoint(0, 1, 0)};
-    AddBone(*mesh, "Bone0", root, tips[0]);
-    for (int i = 1; i < 500; ++i) {
-        uint32_t parentTip = tips[(i - 1) / 2];
-        const auto p = mesh->points[parentTip];
-        tips.push_back(mesh->AddPoint(p[0] + (i % 2 ? 0.3f : -0.3f), p[1] + 0.5f, p[2] + 0.01f * static_cast<float>(i)));
-        AddBone(*mesh, "Bone" + std::to_string(i), parentTip, tips.back());
-    }
+    AddCharacterBones(*mesh);
     for (int guide = 0; guide < 40000; ++guide) {
         uint32_t previous = mesh->AddPoint(static_cast<float>(guide % 200), 2, static_cast<float>(guide / 200));
         for (int segment = 1; segment <= 5; ++segment) {
@@ -112,15 +118,7 @@ std::unique_ptr<Mesh> ConnectorCage() {
 // (f) 500 bones in a body of 999,500 triangles that share one surface name.
 std::unique_ptr<Mesh> BodyOfTriangles() {
     auto mesh = std::make_unique<Mesh>();
-    uint32_t root = mesh->AddPoint(0, 0, 0);
-    std::vector<uint32_t> tips = {mesh->AddPoint(0, 1, 0)};
-    AddBone(*mesh, "Bone0", root, tips[0]);
-    for (int i = 1; i < 500; ++i) {
-        uint32_t parentTip = tips[(i - 1) / 2];
-        const auto p = mesh->points[parentTip];
-        tips.push_back(mesh->AddPoint(p[0] + (i % 2 ? 0.3f : -0.3f), p[1] + 0.5f, p[2] + 0.01f * static_cast<float>(i)));
-        AddBone(*mesh, "Bone" + std::to_string(i), parentTip, tips.back());
-    }
+    AddCharacterBones(*mesh);
     for (size_t t = 0; t < 1000000 - 500; ++t) {
         float x = static_cast<float>(t % 1000), z = static_cast<float>(t / 1000);
         uint32_t a = mesh->AddPoint(x, 0, z), b = mesh->AddPoint(x + 1, 0, z), c = mesh->AddPoint(x + 0.5f, 0, z + 3);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "host/lwo_reader.h"
+#include "mesh_checks.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     std::string bytes(reinterpret_cast<const char *>(data), size);
@@ -13,12 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         for (const vexil_host::MeshObject &object : vexil_host::ReadLwo(bytes, "fuzz.lwo", "fuzz")) {
             const vexil_host::Mesh &mesh = *object.mesh;
             if (object.polygonSource.size() != mesh.PolygonCount()) std::abort();
-            for (size_t polygon = 0; polygon < mesh.PolygonCount(); ++polygon) {
+            for (size_t polygon = 0; polygon < mesh.PolygonCount(); ++polygon)
                 if (mesh.PolygonSize(polygon) == 0) std::abort();
-                const uint32_t *vertices = mesh.PolygonVertices(polygon);
-                for (size_t v = 0; v < mesh.PolygonSize(polygon); ++v)
-                    if (vertices[v] >= mesh.points.size()) std::abort();
-            }
+            CheckPolygonsReferToTheirPoints(mesh);
         }
     } catch (const vexil_host::MeshFileError &error) {
         if (std::string(error.what()).rfind("fuzz.lwo: byte ", 0) != 0) std::abort();

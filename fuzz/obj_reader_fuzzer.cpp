@@ -7,18 +7,13 @@
 #include <string>
 
 #include "host/obj_reader.h"
+#include "mesh_checks.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     std::istringstream text(std::string(reinterpret_cast<const char *>(data), size));
     try {
-        for (const vexil_host::MeshObject &object : vexil_host::ReadObj(text, "fuzz.obj", "fuzz")) {
-            const vexil_host::Mesh &mesh = *object.mesh;
-            for (size_t polygon = 0; polygon < mesh.PolygonCount(); ++polygon) {
-                const uint32_t *vertices = mesh.PolygonVertices(polygon);
-                for (size_t v = 0; v < mesh.PolygonSize(polygon); ++v)
-                    if (vertices[v] >= mesh.points.size()) std::abort();
-            }
-        }
+        for (const vexil_host::MeshObject &object : vexil_host::ReadObj(text, "fuzz.obj", "fuzz"))
+            CheckPolygonsReferToTheirPoints(*object.mesh);
     } catch (const vexil_host::MeshFileError &error) {
         if (std::string(error.what()).rfind("fuzz.obj:", 0) != 0) std::abort();
     }
