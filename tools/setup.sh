@@ -11,8 +11,9 @@ install=(apt-get install -y --no-install-recommends)
 if [ "${1:-tests}" != example ]; then
   # wine needs what it recommends.
   install=(apt-get install -y)
+  # libassimp-dev's CMake files name libz.so without depending on zlib1g-dev.
   packages+=(libgtest-dev libbenchmark-dev locales clang-14 libclang-rt-14-dev googletest
-    g++-mingw-w64-x86-64-posix wine wine64 libassimp-dev assimp-testmodels)
+    g++-mingw-w64-x86-64-posix wine wine64 libassimp-dev zlib1g-dev assimp-testmodels)
 fi
 missing=()
 for package in "${packages[@]}"; do
