@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <functional>
@@ -66,7 +67,16 @@ void AddDistinct(std::vector<std::string> &names, const std::string &name) {
 bool Finite(const Vec3 &v) { return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z); }
 
 // Tips of bones and ends of connectors, bucketed by position so that the
-// ones at (or within `tolerance` of) a place are found without a scan.
+// ones at the place of a given one are found without a scan.
+//
+// Two positions are at the same place when they are equal, or no further
+// apart than a millionth of the largest coordinate magnitude of the two: a
+// tolerance that scales with the positions themselves, so that one bone far
+// out in the mesh does not make every point near the origin the same. Such
+// positions have nearly the same magnitude, so each is bucketed by the
+// power of two of its magnitude (its level) and by a grid whose cells are as
+// wide as the tolerance of its level; a search looks at the neighbouring
+// cells of its own level, and of the next level only near the boundary.
 class PlaceIndex {
   public:
     struct Entry {
@@ -76,48 +86,82 @@ class PlaceIndex {
         bool tip;       // a bone's tip, else a connector's end
     };
 
-    explicit PlaceIndex(double tolerance) : tolerance_(tolerance), cell_(tolerance > 0 ? tolerance : 1.0) {}
+    static constexpr double kTolerance = 1e-6;
 
-    void Add(const Entry &entry) { cells_[Key(Cell(entry.position.x), Cell(entry.position.y), Cell(entry.position.z))].push_back(entry); }
+    // `entry.position` must be finite.
+    void Add(const Entry &entry) {
+        int level = LevelOf(entry.position);
+        cells_[Key(level, entry.position, 0, 0, 0)].push_back(entry);
+    }
 
-    // The first entry (in the order added) at `position` whose point is not
-    // `point`, a tip if `tipsOnly`; null when there is none.
+    // The entry at the place of `position` whose point is not `point` (a tip
+    // if `tipsOnly`), tips before connector ends and then the earliest
+    // record; null when there is none. `position` must be finite.
     const Entry *DifferentPointAt(const Vec3 &position, LWPntID point, bool tipsOnly) const {
         const Entry *best = nullptr;
-        int64_t cx = Cell(position.x), cy = Cell(position.y), cz = Cell(position.z);
-        for (int64_t dx = -1; dx <= 1; ++dx)
-            for (int64_t dy = -1; dy <= 1; ++dy)
-                for (int64_t dz = -1; dz <= 1; ++dz) {
-                    auto found = cells_.find(Key(cx + dx, cy + dy, cz + dz));
-                    if (found == cells_.end()) continue;
-                    for (const Entry &entry : found->second) {
-                        if (entry.point == point || (tipsOnly && !entry.tip) || !Near(entry.position, position))
-                            continue;
-                        // Tips before connector ends, then the earlier record.
-                        if (best == nullptr || (entry.tip && !best->tip) ||
-                            (entry.tip == best->tip && entry.record < best->record))
-                            best = &entry;
-                    }
-                }
+        auto consider = [&](uint64_t key) {
+            auto found = cells_.find(key);
+            if (found == cells_.end()) return;
+            for (const Entry &entry : found->second) {
+                if (entry.point == point || (tipsOnly && !entry.tip) || !SamePlace(entry.position, position)) continue;
+                if (best == nullptr || (entry.tip && !best->tip) || (entry.tip == best->tip && entry.record < best->record))
+                    best = &entry;
+            }
+        };
+        int level = LevelOf(position);
+        if (level == kZeroLevel) {
+            consider(Key(level, position, 0, 0, 0));
+            return best;
+        }
+        double magnitude = Magnitude(position);
+        for (int near = level - 1; near <= level + 1; ++near) {
+            // A neighbouring level holds matches only for a position at its edge.
+            if (near < level && magnitude > std::ldexp(1.0, level) * (1 + 4 * kTolerance)) continue;
+            if (near > level && magnitude < std::ldexp(1.0, level + 1) * (1 - 4 * kTolerance)) continue;
+            int reach = near < level ? 2 : 1;  // cells of a lower level are narrower
+            for (int dx = -reach; dx <= reach; ++dx)
+                for (int dy = -reach; dy <= reach; ++dy)
+                    for (int dz = -reach; dz <= reach; ++dz) consider(Key(near, position, dx, dy, dz));
+        }
         return best;
     }
 
   private:
-    int64_t Cell(float coordinate) const { return static_cast<int64_t>(std::floor(coordinate / cell_)); }
-    static uint64_t Key(int64_t x, int64_t y, int64_t z) {
-        uint64_t key = static_cast<uint64_t>(x) * 0x9E3779B97F4A7C15ull;
+    static constexpr int kZeroLevel = INT32_MIN;
+
+    static double Magnitude(const Vec3 &p) {
+        return std::max({std::fabs(static_cast<double>(p.x)), std::fabs(static_cast<double>(p.y)),
+                         std::fabs(static_cast<double>(p.z))});
+    }
+    // The magnitude lies in [2^level, 2^(level + 1)).
+    static int LevelOf(const Vec3 &p) {
+        double magnitude = Magnitude(p);
+        if (magnitude == 0) return kZeroLevel;
+        int exponent;
+        std::frexp(magnitude, &exponent);
+        return exponent - 1;
+    }
+    static uint64_t Key(int level, const Vec3 &p, int dx, int dy, int dz) {
+        int64_t x = 0, y = 0, z = 0;
+        if (level != kZeroLevel) {
+            double cell = kTolerance * std::ldexp(1.0, level + 1);
+            x = static_cast<int64_t>(std::floor(p.x / cell)) + dx;
+            y = static_cast<int64_t>(std::floor(p.y / cell)) + dy;
+            z = static_cast<int64_t>(std::floor(p.z / cell)) + dz;
+        }
+        uint64_t key = static_cast<uint64_t>(static_cast<int64_t>(level)) * 0xD6E8FEB86659FD93ull;
+        key ^= static_cast<uint64_t>(x) * 0x9E3779B97F4A7C15ull + (key << 6) + (key >> 2);
         key ^= static_cast<uint64_t>(y) * 0xC2B2AE3D27D4EB4Full + (key << 6) + (key >> 2);
         key ^= static_cast<uint64_t>(z) * 0x165667B19E3779F9ull + (key << 6) + (key >> 2);
         return key;
     }
-    bool Near(const Vec3 &a, const Vec3 &b) const {
+    static bool SamePlace(const Vec3 &a, const Vec3 &b) {
         double dx = static_cast<double>(a.x) - b.x, dy = static_cast<double>(a.y) - b.y,
                dz = static_cast<double>(a.z) - b.z;
-        return std::sqrt(dx * dx + dy * dy + dz * dz) <= tolerance_;
+        return std::sqrt(dx * dx + dy * dy + dz * dz) <= kTolerance * std::max(Magnitude(a), Magnitude(b));
     }
 
-    double tolerance_, cell_;
-    // Cells that collide in the key share a bucket; the distance test sorts them out.
+    // Cells whose keys collide share a bucket; SamePlace sorts them out.
     std::unordered_map<uint64_t, std::vector<Entry>> cells_;
 };
 
@@ -318,23 +362,11 @@ class Diagnoser {
             }
         }
         std::vector<size_t> roots;
-        double largest = 0;
-        for (size_t i = 0; i < records.size(); ++i) {
-            if (!isBone(i) || parents[i] != nullptr) continue;
-            roots.push_back(i);
-            const Vec3 &joint = records[i]->start;
-            largest = std::max({largest, std::fabs(static_cast<double>(joint.x)), std::fabs(static_cast<double>(joint.y)),
-                                std::fabs(static_cast<double>(joint.z))});
-        }
+        for (size_t i = 0; i < records.size(); ++i)
+            if (isBone(i) && parents[i] == nullptr) roots.push_back(i);
+        PlaceIndex index;
         for (const PlaceIndex::Entry &place : places)
-            largest = std::max({largest, std::fabs(static_cast<double>(place.position.x)),
-                                std::fabs(static_cast<double>(place.position.y)),
-                                std::fabs(static_cast<double>(place.position.z))});
-        // At the same place: exactly, or within a millionth of the largest coordinate.
-        PlaceIndex index(1e-6 * largest);
-        for (const PlaceIndex::Entry &place : places)
-            if (std::isfinite(place.position.x) && std::isfinite(place.position.y) && std::isfinite(place.position.z))
-                index.Add(place);
+            if (Finite(place.position)) index.Add(place);
 
         for (size_t i : roots) {
             const BoneRecord &bone = *records[i];

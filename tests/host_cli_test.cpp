@@ -330,6 +330,11 @@ TEST(HostProgram, warnsOfEachDrawingMistakeAtItsLine) {
          "o Leg\nv 0 0 0\nv 0 0 2\nv 0 0.1 0\nv 0 0 2\nv 0 0 3\nv 0 0.1 2\nusemtl Upper\nf 1 2 3\nusemtl Lower\nf 4 5 6\n",
          "11: warning: bone 'Lower' is a root, but its joint at (0, 0, 2) lies on the tip of bone 'Upper', which is "
          "a different point: weld the two points [unwelded]"},
+        {"unwelded within a millionth",
+         "o Leg\nv 0 0 0\nv 0 0 2\nv 0 0.1 0\nv 0 0 2.0000014\nv 0 0 3\nv 0 0.1 2\nusemtl Upper\nf 1 2 3\n"
+         "usemtl Lower\nf 4 5 6\n",
+         "11: warning: bone 'Lower' is a root, but its joint at (0, 0, 2.0000014) lies on the tip of bone 'Upper', "
+         "which is a different point: weld the two points [unwelded]"},
         {"unwelded connector",
          "o Leg\nv 0 0 0\nv 0 0 2\nv 0 0.1 0\nv 0 0 2\nv 0 0 2.5\nv 0 0 3\nv 0 0.1 2.5\nusemtl Upper\nf 1 2 3\n"
          "usemtl Link\nl 4 5\nusemtl Lower\nf 5 6 7\n",
@@ -367,6 +372,12 @@ TEST(HostProgram, warnsOfEachDrawingMistakeAtItsLine) {
         EXPECT_EQ(run.status, 0) << c.kind;
         EXPECT_EQ(run.output, TempPath("mistake.obj") + ":" + c.warning + "\n") << c.kind;
     }
+    // Apart by more than a millionth of the two places' size: no warning,
+    // however far out another bone lies.
+    Outcome apart = RunOnMesh("apart.obj", "o Leg\nv 0 0 0\nv 0 0 2\nv 0 0.1 0\nv 0 0 2.00001\nv 0 0 3\nv 0 0.1 2\n"
+                                           "v 1e15 0 0\nv 1e15 0 1e10\nv 1e15 1e9 0\nusemtl Upper\nf 1 2 3\n"
+                                           "usemtl Lower\nf 4 5 6\nusemtl Far\nf 7 8 9\n");
+    EXPECT_EQ(apart.output, "");
 }
 
 TEST(HostProgram, pointsLwo2WarningsAtThePolygonMarksTheDrawingAndFailsAStrictRun) {
