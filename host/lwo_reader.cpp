@@ -142,7 +142,8 @@ class Reader {
             if (layers_.size() == 1)
                 object.name = stem;
             else
-                object.name = stem + ":" + (layer.name.empty() ? "Layer " + std::to_string(layer.number) : layer.name);
+                object.name = stem + ":" +
+                              (layer.name.empty() ? "Layer " + std::to_string(layer.number + 1) : layer.name);
             object.layer = static_cast<int>(layer.number);
             object.format = MeshFormat::Lwo2;
             objects.push_back(std::move(object));

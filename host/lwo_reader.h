@@ -13,7 +13,8 @@ namespace vexil_host {
 
 // The layers of an LWO2 file's bytes, one object each, in file order. A
 // file of one layer gives one object named `stem`; with several layers each
-// is `stem:NAME`, or `stem:Layer N` for a layer without a name. A polygon
+// is `stem:NAME`, or `stem:Layer N` for a layer without a name (N counted
+// from 1, as the modeller shows layers: the LAYR number plus one). A polygon
 // with no SURF tag gets no surface. Throws MeshFileError naming `fileName`
 // and the byte offset of the chunk at fault; never reads outside `bytes`.
 std::vector<MeshObject> ReadLwo(const std::string &bytes, const std::string &fileName, const std::string &stem);

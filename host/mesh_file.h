@@ -28,7 +28,7 @@ struct MeshObject {
     // Per polygon of `mesh`: the line of an OBJ file, or the polygon's
     // number (from 0) among all polygons of its LWO2 layer.
     std::vector<uint32_t> polygonSource;
-    int layer = -1;              // LWO2: the layer's number
+    int layer = -1;              // LWO2: the layer's number in its LAYR chunk (from 0)
     size_t skippedPolygons = 0;  // LWO2: polygons of types not read
 };
 

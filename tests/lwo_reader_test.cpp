@@ -47,7 +47,7 @@ TEST(LwoReader, readsLayersPointsPolygonsAndSurfaceTags) {
     std::vector<MeshObject> objects = ReadLwo(bytes, "rig.lwo", "rig");
     ASSERT_EQ(objects.size(), 2u);
     EXPECT_EQ(objects[0].name, "rig:Rig");
-    EXPECT_EQ(objects[1].name, "rig:Layer 3");
+    EXPECT_EQ(objects[1].name, "rig:Layer 4");  // as the modeller counts layers
     EXPECT_EQ(objects[1].layer, 3);
     const vexil_host::Mesh &rig = *objects[0].mesh;
     ASSERT_EQ(rig.points.size(), 4u);  // points 2 and 3 share a place, not an identity
