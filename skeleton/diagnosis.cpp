@@ -446,9 +446,11 @@ class Diagnoser {
         if (parent == records[i]) return "is a root: its joint leads back to its own tip";
         if (trace.loop) return "is a root: pass-through triangles named " + NameList(passThrough) + " lead round a loop";
         if (!through.empty()) return "is a root: the search went on through " + through + " and found no bone";
-        if (trace.connectorsTried > 0)
-            return "is a root: no bone ends at its joint, and the " +
-                   Count(trace.connectorsTried, "connector", "connectors") + " there lead to no bone";
+        if (trace.connectorsTried == 1)
+            return "is a root: no bone ends at its joint, and the connector there leads to no bone";
+        if (trace.connectorsTried > 1)
+            return "is a root: no bone ends at its joint, and the " + std::to_string(trace.connectorsTried) +
+                   " connectors there lead to no bone";
         return "is a root: no bone ends at its joint, and no connector or pass-through triangle touches it";
     }
 
