@@ -182,10 +182,10 @@ class Diagnoser {
         SkeletonBuilder builder{};
         builder.mesh = mesh_;
         ScanWatch watch{&builder, {}, 0};
-        mesh_->scanPolys(mesh_, WatchPolygon, &watch);
-        // A diagnosis must not tell of a mesh it could not read whole.
-        if (builder.outOfMemory) throw std::bad_alloc();
         try {
+            mesh_->scanPolys(mesh_, WatchPolygon, &watch);
+            // A diagnosis must not tell of a mesh it could not read whole.
+            if (builder.outOfMemory) throw std::bad_alloc();
             Diagnose(builder, watch);
         } catch (...) {
             ClearBuilder(builder);
