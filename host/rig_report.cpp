@@ -7,19 +7,19 @@ namespace vexil_host {
 
 namespace {
 
-// The polygon's index in the object's mesh, or SIZE_MAX for none.
-size_t PolygonIndex(const StandInHost &host, const ObjectReport &report, LWPolID polygon) {
-    if (polygon == nullptr) return SIZE_MAX;
-    const Item *object = host.scene.Find(report.object);
-    return PolygonIndexOf(polygon, object->mesh->PolygonCount());
+// Where the finding's polygon stands in the file (the OBJ line, or its
+// number from 0 in the LWO2 layer), or null for the object as a whole.
+const uint32_t *PolygonSource(const StandInHost &host, const ObjectReport &report, const Finding &finding) {
+    if (finding.polygon == nullptr) return nullptr;
+    size_t index = PolygonIndexOf(finding.polygon, host.scene.Find(report.object)->mesh->PolygonCount());
+    const std::vector<uint32_t> &sources = report.source->polygonSource;
+    return index < sources.size() ? &sources[index] : nullptr;
 }
 
-// The file position of a finding, for sorting: its polygon's place in the
-// file, objects as a whole first.
+// The file position of a finding, for sorting: objects as a whole first.
 uint64_t FilePosition(const StandInHost &host, const ObjectReport &report, const Finding &finding) {
-    size_t index = PolygonIndex(host, report, finding.polygon);
-    if (index == SIZE_MAX || index >= report.source->polygonSource.size()) return 0;
-    return report.source->polygonSource[index] + uint64_t{1};
+    const uint32_t *where = PolygonSource(host, report, finding);
+    return where == nullptr ? 0 : *where + uint64_t{1};
 }
 
 }  // namespace
@@ -51,11 +51,10 @@ std::vector<ObjectReport> DiagnoseObjects(StandInHost &host, const std::vector<L
 
 std::string FindingPlace(const StandInHost &host, const ObjectReport &report, const Finding &finding) {
     const ObjectSource &source = *report.source;
-    size_t index = PolygonIndex(host, report, finding.polygon);
-    if (index == SIZE_MAX || index >= source.polygonSource.size()) return source.file;
-    uint32_t where = source.polygonSource[index];
-    if (source.format == MeshFormat::Obj) return source.file + ":" + std::to_string(where);
-    return source.file + ": polygon " + std::to_string(where + 1) + " of layer " + std::to_string(source.layer + 1);
+    const uint32_t *where = PolygonSource(host, report, finding);
+    if (where == nullptr) return source.file;
+    if (source.format == MeshFormat::Obj) return source.file + ":" + std::to_string(*where);
+    return source.file + ": polygon " + std::to_string(*where + 1) + " of layer " + std::to_string(source.layer + 1);
 }
 
 size_t WarningCount(const std::vector<ObjectReport> &reports) {
@@ -105,13 +104,11 @@ nlohmann::json DiagnosticsJson(const StandInHost &host, const std::vector<Object
                 {"file", report.source->file},
                 {"message", finding.message},
             };
-            size_t index = PolygonIndex(host, report, finding.polygon);
-            if (index != SIZE_MAX && index < report.source->polygonSource.size()) {
-                uint32_t where = report.source->polygonSource[index];
+            if (const uint32_t *where = PolygonSource(host, report, finding)) {
                 if (report.source->format == MeshFormat::Obj) {
-                    entry["line"] = where;
+                    entry["line"] = *where;
                 } else {
-                    entry["polygon"] = where + 1;
+                    entry["polygon"] = *where + 1;
                     entry["layer"] = report.source->layer + 1;
                 }
             }

@@ -156,9 +156,7 @@ class PlaceIndex {
         return key;
     }
     static bool SamePlace(const Vec3 &a, const Vec3 &b) {
-        double dx = static_cast<double>(a.x) - b.x, dy = static_cast<double>(a.y) - b.y,
-               dz = static_cast<double>(a.z) - b.z;
-        return std::sqrt(dx * dx + dy * dy + dz * dz) <= kTolerance * std::max(Magnitude(a), Magnitude(b));
+        return DistanceBetween(a, b) <= kTolerance * std::max(Magnitude(a), Magnitude(b));
     }
 
     // Cells whose keys collide share a bucket; SamePlace sorts them out.
@@ -411,8 +409,7 @@ class Diagnoser {
               std::unordered_map<const BoneRecord *, std::string> &how) {
         std::vector<std::string> names;
         for (const BoneRecord *member : ring) names.push_back(member->name);
-        if (ring.size() == 1) {
-            how[ring.front()] = "is a root: its joint leads back to its own tip";
+        if (ring.size() == 1) {  // How() already tells a bone that leads back to itself
             Warn("ring", names, polygon, {ring.front()->start},
                  "the joint of bone " + QuotedName(names.front()) +
                      " leads back to its own tip, so the bone is a root: remove the link");
@@ -486,6 +483,12 @@ std::string QuotedName(const std::string &name) {
     }
     if (name.size() > kShown) text += "...";
     return text + "'";
+}
+
+double DistanceBetween(const Vec3 &a, const Vec3 &b) {
+    double dx = static_cast<double>(a.x) - b.x, dy = static_cast<double>(a.y) - b.y,
+           dz = static_cast<double>(a.z) - b.z;
+    return std::sqrt(dx * dx + dy * dy + dz * dz);
 }
 
 std::string NumberText(float value) {

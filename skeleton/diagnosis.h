@@ -48,6 +48,10 @@ Diagnosis DiagnoseMesh(LWMeshInfo *mesh);
 // bytes.
 std::string QuotedName(const std::string &name);
 
+// The distance between two positions, worked out in double so that it is
+// exact enough to compare with small tolerances.
+double DistanceBetween(const Vec3 &a, const Vec3 &b);
+
 // A number as messages show it: shortest decimals, a zero without its sign.
 std::string NumberText(float value);
 

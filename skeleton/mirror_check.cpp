@@ -7,13 +7,6 @@
 
 namespace {
 
-// One way a name marks its side.
-struct Side {
-    std::string key;      // the marker's pattern and the rest of the name
-    bool left;
-    std::string partner;  // the name with the other side's marker
-};
-
 bool IsUpper(char c) { return std::isupper(static_cast<unsigned char>(c)) != 0; }
 bool IsLower(char c) { return std::islower(static_cast<unsigned char>(c)) != 0; }
 bool IsAlpha(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
@@ -35,20 +28,20 @@ std::string OtherWord(const std::string &marker, bool left) {
 
 bool IsSeparator(char c) { return c == '_' || c == '.' || c == '-' || c == ' '; }
 
-// The side markers a name has, in the order they are tried: the word at the
-// start, the word at the end, the letter at the start, the letter at the
-// end. A word must stand apart from the rest of the name, by case or by a
-// character that is not a letter, so that "Leftover" and "Bright" carry no
-// marker.
-std::vector<Side> SidesOf(const std::string &name) {
-    std::vector<Side> sides;
+// For each side marker a name has, the name with the other side's marker,
+// in the order the markers are tried: the word at the start, the word at the
+// end, the letter at the start, the letter at the end. A word must stand
+// apart from the rest of the name, by case or by a character that is not a
+// letter, so that "Leftover" and "Bright" carry no marker.
+std::vector<std::string> PartnerNames(const std::string &name) {
+    std::vector<std::string> partners;
     for (bool left : {true, false}) {
         const char *word = left ? "left" : "right";
         size_t length = left ? 4 : 5;
         if (name.size() < length || !SameLetters(name, 0, word)) continue;
         if (name.size() > length && IsLower(name[length])) continue;
         std::string rest = name.substr(length);
-        sides.push_back({"word<" + rest, left, OtherWord(name.substr(0, length), left) + rest});
+        partners.push_back(OtherWord(name.substr(0, length), left) + rest);
     }
     for (bool left : {true, false}) {
         const char *word = left ? "left" : "right";
@@ -57,25 +50,19 @@ std::vector<Side> SidesOf(const std::string &name) {
         size_t at = name.size() - length;
         if (at > 0 && !IsUpper(name[at]) && IsAlpha(name[at - 1])) continue;
         std::string rest = name.substr(0, at);
-        sides.push_back({"word>" + rest, left, rest + OtherWord(name.substr(at), left)});
+        partners.push_back(rest + OtherWord(name.substr(at), left));
     }
     auto other = [](char letter) { return letter == 'L' ? 'R' : letter == 'R' ? 'L' : letter == 'l' ? 'r' : 'l'; };
     auto sideLetter = [](char c) { return c == 'L' || c == 'l' || c == 'R' || c == 'r'; };
     if (name.size() >= 2 && sideLetter(name[0]) && IsSeparator(name[1])) {
         std::string rest = name.substr(1);
-        sides.push_back({"letter<" + rest, name[0] == 'L' || name[0] == 'l', other(name[0]) + rest});
+        partners.push_back(other(name[0]) + rest);
     }
     if (name.size() >= 2 && sideLetter(name.back()) && IsSeparator(name[name.size() - 2])) {
         std::string rest = name.substr(0, name.size() - 1);
-        sides.push_back({"letter>" + rest, name.back() == 'L' || name.back() == 'l', rest + other(name.back())});
+        partners.push_back(rest + other(name.back()));
     }
-    return sides;
-}
-
-double Distance(const Vec3 &a, const Vec3 &b) {
-    double dx = static_cast<double>(a.x) - b.x, dy = static_cast<double>(a.y) - b.y,
-           dz = static_cast<double>(a.z) - b.z;
-    return std::sqrt(dx * dx + dy * dy + dz * dz);
+    return partners;
 }
 
 Vec3 Mirrored(Vec3 v, MirrorAxis axis) {
@@ -97,9 +84,9 @@ void CheckCorners(Diagnosis &diagnosis, const BoneStory &a, const BoneStory &b, 
         const char *name;
         double off;
     } corners[] = {
-        {"the joint", Distance(a.joint, Mirrored(b.joint, axis))},
-        {"the tip", Distance(a.tip, Mirrored(b.tip, axis))},
-        {"the roll corner", Distance(a.roll, Mirrored(b.roll, axis))},
+        {"the joint", DistanceBetween(a.joint, Mirrored(b.joint, axis))},
+        {"the tip", DistanceBetween(a.tip, Mirrored(b.tip, axis))},
+        {"the roll corner", DistanceBetween(a.roll, Mirrored(b.roll, axis))},
     };
     std::vector<std::string> off;
     for (const auto &corner : corners)
@@ -139,44 +126,46 @@ void CheckMirror(Diagnosis &diagnosis, MirrorAxis axis) {
     for (const BoneStory &bone : diagnosis.bones) bones.push_back(&bone);
     std::sort(bones.begin(), bones.end(), [](const BoneStory *a, const BoneStory *b) { return a->scanOrder < b->scanOrder; });
 
-    std::vector<std::vector<Side>> sides(bones.size());
-    std::unordered_map<std::string, std::vector<size_t>> byKey;
+    std::unordered_map<std::string, size_t> byName;
+    std::vector<std::vector<std::string>> partnerNames(bones.size());
     for (size_t i = 0; i < bones.size(); ++i) {
-        sides[i] = SidesOf(bones[i]->name);
-        for (const Side &side : sides[i]) byKey[side.key].push_back(i);
+        byName[bones[i]->name] = i;
+        partnerNames[i] = PartnerNames(bones[i]->name);
     }
     // Each bone takes the first of its markers that finds an unpaired partner.
     std::vector<size_t> partner(bones.size(), SIZE_MAX);
-    std::unordered_map<std::string, std::string> partnerName;
     for (size_t i = 0; i < bones.size(); ++i) {
-        for (const Side &side : sides[i]) {
+        for (const std::string &name : partnerNames[i]) {
             if (partner[i] != SIZE_MAX) break;
-            for (size_t j : byKey[side.key]) {
-                if (j == i || partner[j] != SIZE_MAX || bones[j]->name != side.partner) continue;
-                partner[i] = j, partner[j] = i;
-                partnerName[bones[i]->name] = bones[j]->name;
-                partnerName[bones[j]->name] = bones[i]->name;
-                break;
-            }
+            auto found = byName.find(name);
+            if (found == byName.end() || found->second == i || partner[found->second] != SIZE_MAX) continue;
+            partner[i] = found->second;
+            partner[found->second] = i;
         }
     }
+    // The partner of the bone of that name, or none.
+    auto partnerOf = [&](const std::string &name) -> const std::string * {
+        auto found = byName.find(name);
+        if (found == byName.end() || partner[found->second] == SIZE_MAX) return nullptr;
+        return &bones[partner[found->second]]->name;
+    };
 
     std::vector<Finding> notes;
     for (size_t i = 0; i < bones.size(); ++i) {
         const BoneStory &a = *bones[i];
         if (partner[i] == SIZE_MAX) {
-            if (!sides[i].empty())
+            if (!partnerNames[i].empty())
                 notes.push_back({"missing-partner", Severity::Note, {a.name}, nullptr, {},
                                  "bone " + QuotedName(a.name) + " has a side marker, but no bone is named " +
-                                     QuotedName(sides[i].front().partner)});
+                                     QuotedName(partnerNames[i].front())});
             continue;
         }
         if (partner[i] < i) continue;  // each pair once, told at its later bone
         const BoneStory &b = *bones[partner[i]];
         CheckCorners(diagnosis, a, b, axis);
-        auto mirrorOf = partnerName.find(a.parent);
-        bool parentsMirrored = a.parent == b.parent ? a.parent.empty() || SidesOf(a.parent).empty()
-                                                    : mirrorOf != partnerName.end() && mirrorOf->second == b.parent;
+        const std::string *mirrorOfParent = partnerOf(a.parent);
+        bool parentsMirrored = a.parent == b.parent ? a.parent.empty() || PartnerNames(a.parent).empty()
+                                                    : mirrorOfParent != nullptr && *mirrorOfParent == b.parent;
         if (!parentsMirrored)
             diagnosis.findings.push_back({"mirror-parent", Severity::Warning, {a.name, b.name}, b.polygon, {},
                                           "bone " + QuotedName(a.name) + " " + ParentText(a) + ", but its mirror " +
