@@ -13,9 +13,9 @@
 #include <benchmark/benchmark.h>
 
 #include "host/module_loader.h"
-#include "host/rig_report.h"
 #include "host/services.h"
 #include "reference/literal_search.h"
+#include "rig_check/rig_report.h"
 #include "shell/services.h"
 #include "skeleton/bone_record.h"
 #include "skeleton/hierarchy.h"

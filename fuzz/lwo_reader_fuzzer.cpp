@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "host/lwo_reader.h"
+#include "file_formats/lwo_reader.h"
 #include "mesh_checks.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {

@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "host/obj_reader.h"
+#include "file_formats/obj_reader.h"
 #include "mesh_checks.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {

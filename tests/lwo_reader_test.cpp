@@ -3,13 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "host/lwo_reader.h"
-#include "tools/lwo_writer.h"
+#include "file_formats/lwo_reader.h"
+#include "file_formats/lwo_writer.h"
 
-using namespace vexil_tools;
-using vexil_host::MeshFileError;
-using vexil_host::MeshObject;
-using vexil_host::ReadLwo;
+using namespace vexil_host;
 
 namespace {
 
@@ -49,7 +46,7 @@ TEST(LwoReader, readsLayersPointsPolygonsAndSurfaceTags) {
     EXPECT_EQ(objects[0].name, "rig:Rig");
     EXPECT_EQ(objects[1].name, "rig:Layer 4");  // as the modeller counts layers
     EXPECT_EQ(objects[1].layer, 3);
-    const vexil_host::Mesh &rig = *objects[0].mesh;
+    const Mesh &rig = *objects[0].mesh;
     ASSERT_EQ(rig.points.size(), 4u);  // points 2 and 3 share a place, not an identity
     ASSERT_EQ(rig.PolygonCount(), 4u);
     EXPECT_EQ(std::vector<uint32_t>(rig.PolygonVertices(2), rig.PolygonVertices(2) + 2),

@@ -21,7 +21,7 @@
 #include <assimp/scene.h>
 #include <gtest/gtest.h>
 
-#include "host/mesh_file.h"
+#include "file_formats/mesh_file.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "comma_locale.h"
 
-#include "host/obj_reader.h"
+#include "file_formats/obj_reader.h"
 
 using vexil_host::MeshFileError;
 using vexil_host::MeshObject;

@@ -3,8 +3,8 @@
 #include <fstream>
 #include <iostream>
 
-#include "host/mesh_file.h"
-#include "tools/lwo_writer.h"
+#include "file_formats/lwo_writer.h"
+#include "file_formats/mesh_file.h"
 
 int main(int argc, char **argv) {
     if (argc != 3) {
@@ -12,7 +12,7 @@ int main(int argc, char **argv) {
         return 2;
     }
     try {
-        std::string bytes = vexil_tools::WriteLwo(vexil_host::ReadMeshFile(argv[1]));
+        std::string bytes = vexil_host::WriteLwo(vexil_host::ReadMeshFile(argv[1]));
         std::ofstream out(argv[2], std::ios::binary);
         out << bytes;
         if (!out.flush()) throw std::runtime_error(std::string(argv[2]) + ": cannot be written");

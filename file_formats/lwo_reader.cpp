@@ -1,4 +1,4 @@
-#include "host/lwo_reader.h"
+#include "file_formats/lwo_reader.h"
 
 #include <cmath>
 #include <cstdio>

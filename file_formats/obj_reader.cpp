@@ -1,4 +1,4 @@
-#include "host/obj_reader.h"
+#include "file_formats/obj_reader.h"
 
 #include <array>
 #include <cctype>

@@ -1,4 +1,4 @@
-#include "host/skeleton_svg.h"
+#include "file_formats/skeleton_svg.h"
 
 #include <algorithm>
 #include <charconv>

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "skeleton/mirror_check.h"
+#include "rig_check/mirror_check.h"
 
 namespace vexil_host {
 

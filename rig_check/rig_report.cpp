@@ -1,4 +1,4 @@
-#include "host/rig_report.h"
+#include "rig_check/rig_report.h"
 
 #include <algorithm>
 #include <sstream>

@@ -1,7 +1,7 @@
 // The diagnosis: the module's scan, joint search and hierarchy, run with
 // their reasons kept (which polygon each record came from, the path of each
 // search, the rings cut), then read for the mistakes riggers make.
-#include "skeleton/diagnosis.h"
+#include "rig_check/diagnosis.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,10 +1,10 @@
-#include "tools/lwo_writer.h"
+#include "file_formats/lwo_writer.h"
 
 #include <cstring>
 #include <stdexcept>
 #include <unordered_map>
 
-namespace vexil_tools {
+namespace vexil_host {
 
 std::string U2(uint32_t value) {
     return {static_cast<char>((value >> 8) & 0xFF), static_cast<char>(value & 0xFF)};
@@ -39,7 +39,7 @@ std::string Form(const std::string &chunks) {
     return "FORM" + U4(static_cast<uint32_t>(chunks.size() + 4)) + "LWO2" + chunks;
 }
 
-std::string WriteLwo(const std::vector<vexil_host::MeshObject> &objects) {
+std::string WriteLwo(const std::vector<MeshObject> &objects) {
     // One TAGS chunk holds every surface name of every layer.
     std::vector<std::string> tags;
     std::unordered_map<std::string, uint32_t> tagNumber;
@@ -50,7 +50,7 @@ std::string WriteLwo(const std::vector<vexil_host::MeshObject> &objects) {
     };
     std::string layers;
     for (size_t number = 0; number < objects.size(); ++number) {
-        const vexil_host::Mesh &mesh = *objects[number].mesh;
+        const Mesh &mesh = *objects[number].mesh;
         std::string points, polygons = "FACE", surfaces = "SURF";
         for (const auto &point : mesh.points) points += F4(point[0]) + F4(point[1]) + F4(point[2]);
         for (size_t polygon = 0; polygon < mesh.PolygonCount(); ++polygon) {
@@ -70,4 +70,4 @@ std::string WriteLwo(const std::vector<vexil_host::MeshObject> &objects) {
     return Form(Chunk("TAGS", tagText) + layers);
 }
 
-}  // namespace vexil_tools
+}  // namespace vexil_host

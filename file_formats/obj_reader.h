@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "host/mesh_file.h"
+#include "file_formats/mesh_file.h"
 
 namespace vexil_host {
 

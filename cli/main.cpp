@@ -13,13 +13,14 @@
 #include <unistd.h>
 #endif
 
-#include "host/command_line.h"
+#include "cli/bone_tree.h"
+#include "cli/command_line.h"
+#include "file_formats/mesh_file.h"
+#include "file_formats/scene_json.h"
+#include "file_formats/skeleton_svg.h"
 #include "host/module_loader.h"
-#include "host/mesh_file.h"
-#include "host/rig_report.h"
-#include "host/scene_report.h"
 #include "host/services.h"
-#include "host/skeleton_svg.h"
+#include "rig_check/rig_report.h"
 
 using namespace vexil_host;
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "skeleton/diagnosis.h"
+#include "rig_check/diagnosis.h"
 
 enum class MirrorAxis { X, Y, Z, None };
 

@@ -1,4 +1,4 @@
-#include "skeleton/mirror_check.h"
+#include "rig_check/mirror_check.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,10 +1,10 @@
-#include "host/mesh_file.h"
+#include "file_formats/mesh_file.h"
 
 #include <fstream>
 #include <iterator>
 
-#include "host/lwo_reader.h"
-#include "host/obj_reader.h"
+#include "file_formats/lwo_reader.h"
+#include "file_formats/obj_reader.h"
 
 namespace vexil_host {
 

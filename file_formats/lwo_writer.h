@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "host/mesh_file.h"
+#include "file_formats/mesh_file.h"
 
-namespace vexil_tools {
+namespace vexil_host {
 
 // Big-endian values and a zero-terminated string padded to an even length.
 std::string U2(uint32_t value);
@@ -25,6 +25,6 @@ std::string Form(const std::string &chunks);
 // An LWO2 file of the objects: one layer per object (numbered from 0 and
 // named after it), its points in order, its polygons as FACE polygons, and
 // each polygon's surface as a SURF tag.
-std::string WriteLwo(const std::vector<vexil_host::MeshObject> &objects);
+std::string WriteLwo(const std::vector<MeshObject> &objects);
 
-}  // namespace vexil_tools
+}  // namespace vexil_host

@@ -9,10 +9,10 @@
 
 #include <nlohmann/json.hpp>
 
-#include "host/mesh_file.h"
+#include "file_formats/mesh_file.h"
 #include "host/services.h"
-#include "skeleton/diagnosis.h"
-#include "skeleton/mirror_check.h"
+#include "rig_check/diagnosis.h"
+#include "rig_check/mirror_check.h"
 
 namespace vexil_host {
 

@@ -1,0 +1,235 @@
+// vexil-host's command line and what it writes: run as a user would.
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "run_host.h"
+
+using namespace vexil_test;
+
+namespace {
+
+// "name<parent" for every bone of the object, in creation order.
+std::vector<std::string> BoneTree(const nlohmann::json &scene, const std::string &object) {
+    std::vector<std::string> tree;
+    for (const auto &item : scene["objects"])
+        if (item["name"] == object)
+            for (const auto &bone : item["bones"])
+                tree.push_back(bone["name"].get<std::string>() +
+                               (bone["parent"].is_null() ? "" : "<" + bone["parent"].get<std::string>()));
+    return tree;
+}
+
+TEST(HostProgram, runsEveryExampleIntoTheSkeletonItsDrawingMeans) {
+    Outcome run = RunHost("--scene - " + Example("arm.obj") + " " + Example("hand.obj") + " " + Example("biped.obj") +
+                          " " + Example("tail.obj"));
+    ASSERT_EQ(run.status, 0) << run.output;
+    nlohmann::json scene = nlohmann::json::parse(run.output);
+    EXPECT_EQ(BoneTree(scene, "Arm"), (std::vector<std::string>{"UpperArm", "Forearm<UpperArm", "Hand<Forearm"}));
+    std::vector<std::string> hand = {"Palm"};
+    for (const char *finger : {"Thumb", "Index", "Middle", "Ring", "Pinky"}) {
+        hand.push_back(std::string(finger) + "1<Palm");
+        hand.push_back(std::string(finger) + "2<" + finger + "1");
+    }
+    EXPECT_EQ(BoneTree(scene, "Hand"), hand);
+    EXPECT_EQ(BoneTree(scene, "Tail"), (std::vector<std::string>{"Pelvis", "Tail1<Pelvis", "Tail2<Tail1", "Tail3<Tail2"}));
+    std::vector<std::string> biped = BoneTree(scene, "Biped");
+    std::map<std::string, std::string> parentOf;
+    for (const std::string &entry : biped) {
+        size_t mark = entry.find('<');
+        parentOf[entry.substr(0, mark)] = mark == std::string::npos ? "" : entry.substr(mark + 1);
+    }
+    EXPECT_EQ(parentOf.size(), 19u);
+    const std::map<std::string, std::string> expected = {
+        {"Hips", ""},
+        {"Spine", "Hips"},
+        {"Chest", "Spine"},
+        {"Neck", "Chest"},
+        {"Head", "Neck"},
+        {"LeftUpperArm", "Chest"},
+        {"LeftForearm", "LeftUpperArm"},
+        {"LeftHand", "LeftForearm"},
+        {"LeftFingers", "LeftHand"},
+        {"RightUpperArm", "Chest"},
+        {"RightForearm", "RightUpperArm"},
+        {"RightHand", "RightForearm"},
+        {"RightFingers", "RightHand"},
+        {"LeftThigh", "Hips"},
+        {"LeftShin", "LeftThigh"},
+        {"LeftFoot", "LeftShin"},
+        {"RightThigh", "Hips"},
+        {"RightShin", "RightThigh"},
+        {"RightFoot", "RightShin"},
+    };
+    EXPECT_EQ(parentOf, expected);
+}
+
+TEST(HostProgram, writesTheCommandsAndTheSceneTheyMade) {
+    std::string mesh = WriteTemp("leg.obj",
+                                 "o Leg\nv 0 0 0\nv 0 0 2\nv 0 0.1 0\nv 0 0 3\nv 0 0.1 2\n"
+                                 "usemtl Upper\nf 1 2 3\nusemtl Lower\nf 2 4 5\n");
+    std::string commands = TempPath("commands.txt");
+    Outcome run = RunHost("--runs 2 --time 1.5 --fps 24 --commands \"" + commands + "\" --scene - \"" + mesh + "\"");
+    ASSERT_EQ(run.status, 0);
+    std::string text = ReadFile(commands);
+    // Two runs: the bones are made once, then only posed again.
+    size_t second = text.find("GoToFrame 0", 1);
+    ASSERT_NE(second, std::string::npos);
+    EXPECT_EQ(text.rfind("GoToFrame 0\nSelectItem 10000001\nAddBone Upper\nSelectItem 40000001\nBoneActive 1\n"
+                         "BoneRestPosition 0.000000 0.000000 0.000000\n",
+                         0),
+              0u);
+    EXPECT_EQ(text.find("AddBone", second), std::string::npos);
+    EXPECT_NE(text.find("GoToFrame 36\nSelectItem 10000001\n", second), std::string::npos);
+
+    nlohmann::json scene = nlohmann::json::parse(run.output);
+    EXPECT_EQ(scene["frame"], 36);
+    EXPECT_EQ(scene["selection"], nlohmann::json::array({"10000001"}));
+    const nlohmann::json &lower = scene["objects"][0]["bones"][1];
+    EXPECT_EQ(lower["name"], "Lower");
+    EXPECT_EQ(lower["parent"], "Upper");
+    EXPECT_EQ(lower["active"], true);
+    EXPECT_EQ(lower["restPosition"], nlohmann::json::array({0.0, 0.0, 2.0}));
+    EXPECT_EQ(lower["restLength"], 1.0);
+    EXPECT_EQ(lower["iconScale"], 1.0);
+    EXPECT_EQ(lower["weightMap"], "Lower");
+    EXPECT_TRUE(std::signbit(lower["restRotation"][1].get<double>()));
+}
+
+TEST(HostProgram, rejectsBadFilesAndArgumentsWithoutRunningTheModule) {
+    std::string bad = WriteTemp("bad.obj", "v 0 0 0\nv 1 1 1\nf 1 2 7\n");
+    const struct {
+        std::string arguments;
+        int status;
+        std::string message;
+    } cases[] = {
+        {"\"" + bad + "\"", 2, bad + ":3: point index 7 is out of range (2 points defined so far)"},
+        {"\"" + TempPath("missing.obj") + "\"", 2, TempPath("missing.obj") + ": cannot be opened"},
+        {"--runs 0", 2, "--runs expects a whole number of at least 1, not '0'"},
+        {"--fps", 2, "--fps expects a value"},
+        {"--bogus", 2, "unknown option '--bogus'"},
+        {"--module \"" + bad + "\"", 3, "not a loadable module"},
+    };
+    for (const auto &c : cases) {
+        Outcome run = RunHost("--commands - " + c.arguments, true);
+        EXPECT_EQ(run.status, c.status) << c.arguments;
+        EXPECT_NE(run.output.find(c.message), std::string::npos) << run.output;
+        EXPECT_EQ(run.output.find("GoToFrame"), std::string::npos);
+    }
+}
+
+TEST(HostProgram, printsTheBoneTreeAndDrawsIt) {
+    Outcome run = RunHost(Example("arm.obj"));
+    ASSERT_EQ(run.status, 0);
+    EXPECT_NE(run.output.find("Arm (object 10000001): 3 bones\n`-- UpperArm  at (0, 1.5, 0)  hpb (90, 0, 0)  length 0.3\n"
+                              "    `-- Forearm  at (0, 0, 0.3)"),
+              std::string::npos)
+        << run.output;
+    std::string svg = TempPath("arm.svg");
+    ASSERT_EQ(RunHost("--pivot-rotate --svg \"" + svg + "\" " + Example("arm.obj")).status, 0);
+    std::string picture = ReadFile(svg);
+    EXPECT_EQ(picture.rfind("<svg ", 0), 0u);
+    for (const char *name : {">UpperArm<", ">Forearm<", ">Hand<", ">Arm (3 bones)<"})
+        EXPECT_NE(picture.find(name), std::string::npos) << name;
+    size_t roots = 0, wedges = 0;
+    for (size_t at = picture.find("<polygon"); at != std::string::npos; at = picture.find("<polygon", at + 1)) {
+        ++wedges;
+        if (picture.compare(picture.find("fill='", at) + 6, 7, "#e4572e") == 0) ++roots;
+    }
+    // Seen end-on from the side the arm is three dots; the legend adds a wedge of each colour.
+    EXPECT_EQ(wedges, 2u * 3 + 2);
+    EXPECT_EQ(roots, 2u + 1);
+}
+
+TEST(HostProgram, runsTheBundledExampleWithoutArguments) {
+    Outcome run = RunHost("");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.output.find("Biped (object 10000001): 19 bones"), std::string::npos) << run.output;
+}
+
+void ExpectTriple(const nlohmann::json &values, const std::array<double, 3> &expected, const std::string &what) {
+    ASSERT_EQ(values.size(), 3u) << what;
+    for (size_t i = 0; i < 3; ++i) EXPECT_NEAR(values[i].get<double>(), expected[i], 1e-4) << what << " [" << i << "]";
+}
+
+TEST(HostProgram, posesTheArmAsItsGeometryMeansWithAndWithoutPivotRotation) {
+    // The arm lies along +X with its roll on +Y, so the upper arm turns 90
+    // degrees in heading; each joint twists the roll corner 45 degrees about
+    // the bone, a bank of 45 relative to the parent. Each child starts at its
+    // parent's tip: one parent length along the parent's Z.
+    const struct {
+        const char *name;
+        std::array<double, 3> position, hpb;
+        double length;
+    } arm[] = {
+        {"UpperArm", {0, 1.5, 0}, {90, 0, 0}, 0.3},
+        {"Forearm", {0, 0, 0.3}, {0, 0, 45}, 0.25},
+        {"Hand", {0, 0, 0.25}, {0, 0, 45}, 0.15},
+    };
+    const std::array<double, 3> zero = {0, 0, 0};
+    for (bool pivot : {false, true}) {
+        std::string commands = TempPath(pivot ? "pivot.txt" : "plain.txt");
+        Outcome run = RunHost(std::string(pivot ? "--pivot-rotate " : "") + "--commands \"" + commands +
+                              "\" --scene - " + Example("arm.obj"));
+        ASSERT_EQ(run.status, 0) << run.output;
+        nlohmann::json scene = nlohmann::json::parse(run.output);
+        const nlohmann::json &bones = scene["objects"][0]["bones"];
+        ASSERT_EQ(bones.size(), std::size(arm));
+        for (size_t i = 0; i < std::size(arm); ++i) {
+            const nlohmann::json &bone = bones[i];
+            std::string what = std::string(arm[i].name) + (pivot ? " (pivot)" : "");
+            EXPECT_EQ(bone["name"], arm[i].name);
+            ExpectTriple(bone["restPosition"], arm[i].position, what + " rest position");
+            ExpectTriple(bone["position"], arm[i].position, what + " position");
+            EXPECT_NEAR(bone["restLength"].get<double>(), arm[i].length, 1e-6) << what;
+            // Not the stand-in's default of 1: the icon scale was sent.
+            EXPECT_NEAR(bone["iconScale"].get<double>(), arm[i].length, 1e-6) << what;
+            ExpectTriple(bone["restRotation"], pivot ? zero : arm[i].hpb, what + " rest rotation");
+            ExpectTriple(bone["rotation"], pivot ? zero : arm[i].hpb, what + " rotation");
+            ExpectTriple(bone["pivotRotation"], pivot ? arm[i].hpb : zero, what + " pivot rotation");
+        }
+        std::vector<std::string> sent = Lines(ReadFile(commands));
+        EXPECT_EQ(CountStartingWith(sent, "Rotation "), pivot ? 0u : 3u);
+        EXPECT_EQ(CountStartingWith(sent, "PivotRotation "), pivot ? 3u : 0u);
+        EXPECT_EQ(CountStartingWith(sent, "RecordPivotRotation"), pivot ? 3u : 0u);
+        EXPECT_EQ(CountStartingWith(sent, "BoneRestRotation 0 0 0"), pivot ? 3u : 0u);
+    }
+}
+
+TEST(HostProgram, reportsAFailedRunAndTheCommandsTheSceneRefused) {
+    std::string module = VEXIL_FAILING_MODULE_PATH;
+#if defined(_WIN32)
+    std::replace(module.begin(), module.end(), '/', '\\');
+#endif
+    Outcome run = RunHost("--runs 2 --module \"" + module + "\" " + Example("arm.obj"), true);
+    EXPECT_EQ(run.status, 1) << run.output;
+    EXPECT_EQ(CountStartingWith(Lines(run.output), "vexil-host: the scene refused 'NoSuchCommand 1': unknown command"),
+              2u)
+        << run.output;
+    for (const char *report : {"vexil-host: run 1: the module returned 4 (", "vexil-host: run 2: the module returned 4 ("})
+        EXPECT_NE(run.output.find(report), std::string::npos) << run.output;
+}
+
+TEST(HostProgram, readsEachExampleAsLwo2IntoTheSameCommandsAsItsObj) {
+    for (const char *example : {"arm", "hand", "biped", "tail"}) {
+        for (const char *options : {"", "--pivot-rotate "}) {
+            std::string fromObj = TempPath("obj.txt"), fromLwo = TempPath("lwo.txt");
+            auto run = [&](const std::string &output, const char *extension) {
+                return RunHost(options + std::string("--commands \"") + output + "\" " + Example(example + std::string(extension)));
+            };
+            ASSERT_EQ(run(fromObj, ".obj").status, 0);
+            ASSERT_EQ(run(fromLwo, ".lwo").status, 0);
+            std::string commands = ReadFile(fromObj);
+            EXPECT_GT(commands.size(), 500u) << example;
+            EXPECT_EQ(ReadFile(fromLwo), commands) << example << " " << options;
+        }
+    }
+}
+
+}  // namespace
