@@ -57,6 +57,7 @@ std::string ShortNumber(double value) {
 
 std::string SceneSummary(const Scene &scene) {
     std::ostringstream out;
+    out.exceptions(std::ios::badbit);  // running out of memory must not cut the text short unseen
     for (const auto &item : scene.Items()) {
         if (item->type != ItemType::Object) continue;
         out << item->name << " (object " << IdText(item->id) << "): " << item->bones.size()

@@ -34,7 +34,8 @@ const char *const kUsage =
     "\n"
     "exit status: 0 done; 1 the module reported a failure; 2 bad command line\n"
     "or mesh file (the module is not run); 3 the module could not be loaded;\n"
-    "4 with --strict, the module ran but there were warnings.\n";
+    "4 with --strict, the module ran but there were warnings; 5 memory ran out\n"
+    "(the message says where).\n";
 
 namespace {
 

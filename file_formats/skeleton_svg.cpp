@@ -209,6 +209,7 @@ std::string SkeletonSvg(const Scene &scene, const std::vector<SvgMark> &marks) {
     double rowHeight = kTitle + kPanel + 10;
     double height = std::max<double>(1, objects.size()) * rowHeight + (marks.empty() ? 40 : 64);
     std::ostringstream svg;
+    svg.exceptions(std::ios::badbit);  // running out of memory must not cut the text short unseen
     svg << "<svg xmlns='http://www.w3.org/2000/svg' width='" << Num(width) << "' height='" << Num(height)
         << "' viewBox='0 0 " << Num(width) << " " << Num(height) << "' font-family='sans-serif'>\n"
         << "<style>.view{font-size:12px;fill:#777}.name{font-size:11px;fill:#222;paint-order:stroke;"

@@ -43,6 +43,7 @@ void CloseLibrary(void *library) {
 
 std::string Hex(uint32_t value) {
     std::ostringstream text;
+    text.exceptions(std::ios::badbit);  // running out of memory must not cut the text short unseen
     text << "0x" << std::hex << value;
     return text.str();
 }

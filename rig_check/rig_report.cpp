@@ -82,6 +82,7 @@ std::string WarningLines(const StandInHost &host, const std::vector<ObjectReport
 
 std::string Explanation(const std::vector<ObjectReport> &reports) {
     std::ostringstream text;
+    text.exceptions(std::ios::badbit);  // running out of memory must not cut the text short unseen
     for (const ObjectReport &report : reports) {
         text << report.name << " (" << report.source->file << "):\n";
         for (const Finding &finding : report.diagnosis.findings)

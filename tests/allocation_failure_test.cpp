@@ -1,16 +1,25 @@
-// Fails the module's Nth allocation, for N = 1, 2, ... until a run needs no
-// more: every failing run must report the host's BADAPP (4), release
+// Fails the Nth allocation, for N = 1, 2, ... until a run needs no more.
+// The module: every failing run must report the host's BADAPP (4), release
 // everything, hand back every mesh, send no bone command after the failure,
-// and still put the user's frame and selection back. Allocations made by the
-// stand-in host are never failed.
+// and still put the user's frame and selection back. The rig check: it
+// releases everything and says so. vexil-host: it tells the user that memory
+// ran out, and where. Allocations made by the stand-in host's services while
+// the module calls them are never failed.
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <new>
+#include <ostream>
+#include <streambuf>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "cli/program.h"
 #include "host/services.h"
+#include "rig_check/diagnosis.h"
 #include "shell/activate.h"
 #include "test_meshes.h"
 
@@ -22,7 +31,7 @@ struct Injector {
     long moduleAllocations = 0;
     long live = 0;
     bool injected = false;
-    const std::vector<std::string> *commands = nullptr;
+    const std::vector<std::string> *commands = nullptr;  // when a module run is swept
     size_t commandsAtFailure = 0;
 };
 Injector injector;
@@ -33,7 +42,7 @@ void *Allocate(size_t size, bool mayThrow) {
     if (Counting()) {
         if (++injector.moduleAllocations == injector.failAt) {
             injector.injected = true;
-            injector.commandsAtFailure = injector.commands->size();
+            if (injector.commands != nullptr) injector.commandsAtFailure = injector.commands->size();
             if (mayThrow) throw std::bad_alloc();
             return nullptr;
         }
@@ -141,6 +150,110 @@ TEST(AllocationFailure, everyFailingRunReleasesEverythingAndRestoresTheUser) {
     // The scene is built so that the run allocates in many places.
     EXPECT_GT(sweeps, 20);
     std::printf("allocation points swept: %ld\n", sweeps);
+}
+
+TEST(AllocationFailure, theRigCheckReleasesEverythingAndSaysSo) {
+    long sweeps = 0;
+    std::string whole;  // what a diagnosis without failures tells
+    for (long failAt = 0;; ++failAt) {
+        vexil_host::Scene scene;
+        BuildScene(scene);
+        vexil_host::StandInHost host(scene);
+        LWMeshInfo *mesh = host.MeshOf(scene.selection[0]);
+        injector = Injector();
+        injector.failAt = failAt;
+        injector.armed = true;
+        bool saidSo = false;
+        std::string told;
+        try {
+            Diagnosis diagnosis = DiagnoseMesh(mesh);
+            injector.armed = false;  // what the test keeps is not the rig check's
+            for (const Finding &finding : diagnosis.findings) told += finding.message + "\n";
+            injector.armed = true;
+        } catch (const std::bad_alloc &) {
+            saidSo = true;
+        }
+        injector.armed = false;
+        mesh->destroy(mesh);
+        EXPECT_EQ(injector.live, 0) << "allocation " << failAt << " left memory behind";
+        if (failAt == 0) {
+            whole = told;
+            continue;
+        }
+        if (!injector.injected) {
+            EXPECT_NE(told.find("is not a bone"), std::string::npos) << told;
+            EXPECT_EQ(told, whole);
+            break;
+        }
+        // A failure the standard library absorbs (a sort without its
+        // scratch buffer) must change nothing.
+        if (!saidSo) {
+            EXPECT_EQ(told, whole) << "allocation " << failAt;
+        }
+        sweeps += saidSo;
+    }
+    EXPECT_GT(sweeps, 20);
+}
+
+// An output stream that allocates nothing while it is written to.
+class FixedBuffer : public std::streambuf {
+  public:
+    FixedBuffer() : bytes_(1 << 16) { setp(bytes_.data(), bytes_.data() + bytes_.size()); }
+    std::string Text() const { return std::string(pbase(), pptr()); }
+
+  private:
+    std::vector<char> bytes_;
+};
+
+TEST(AllocationFailure, vexilHostSaysWhereMemoryRanOut) {
+    // A mesh with a warning to tell, so that the rig check has work.
+    std::string mesh = ::testing::TempDir() + "vexil_allocation_leg.obj";
+    std::ofstream(mesh) << "o Leg\nv 0 0 0\nv 0 0 2\nv 0 0.1 0\nv 0 0 2\nv 0 0 3\nv 0 0.1 2\nusemtl Upper\nf 1 2 3\n"
+                           "usemtl Lower\nf 4 5 6\n";
+    const std::vector<std::string> arguments = {"--module", VEXIL_MODULE_PATH, "--explain", mesh};
+    struct Run {
+        int status;
+        std::string out, err;
+    };
+    auto run = [&](long failAt) {
+        FixedBuffer outBuffer, errBuffer;
+        std::ostream out(&outBuffer), err(&errBuffer);
+        injector = Injector();
+        injector.failAt = failAt;
+        injector.armed = true;
+        int status = vexil_host::RunProgram(arguments, ".", out, err);
+        injector.armed = false;
+        return Run{status, outBuffer.Text(), errBuffer.Text()};
+    };
+    const Run clean = run(0);
+    ASSERT_EQ(clean.status, vexil_host::kExitDone) << clean.err;
+    std::vector<std::string> places;
+    for (long failAt = 1;; ++failAt) {
+        Run failed = run(failAt);
+        if (!injector.injected) break;
+        if (failed.status == vexil_host::kExitDone) {
+            // A failure something absorbed must have changed nothing.
+            EXPECT_EQ(failed.out, clean.out) << "allocation " << failAt;
+            EXPECT_EQ(failed.err, clean.err) << "allocation " << failAt;
+            continue;
+        }
+        EXPECT_TRUE(failed.status == vexil_host::kExitOutOfMemory || failed.status == vexil_host::kExitModuleFailed)
+            << "allocation " << failAt << ": " << failed.status << " " << failed.err;
+        size_t said = failed.err.find("memory ran out");
+        ASSERT_NE(said, std::string::npos) << "allocation " << failAt << ": " << failed.err;
+        std::string place = failed.err.substr(said);
+        if (std::find(places.begin(), places.end(), place) == places.end()) places.push_back(place);
+    }
+    // Reading, the module's run and the rig check each ran out somewhere.
+    auto said = [&](const std::string &text) {
+        return std::any_of(places.begin(), places.end(),
+                           [&](const std::string &place) { return place.find(text) != std::string::npos; });
+    };
+    EXPECT_TRUE(said("memory ran out while reading it"));
+    EXPECT_TRUE(said("memory ran out during the rig check: no warnings or notes are shown"));
+#if !defined(_WIN32)  // a Windows module keeps a heap of its own
+    EXPECT_TRUE(said("memory ran out)"));
+#endif
 }
 
 }  // namespace
