@@ -65,6 +65,54 @@ TEST(LwoReader, readsLayersPointsPolygonsAndSurfaceTags) {
     EXPECT_EQ(ReadLwo(Form(Layer(0, "Solo")), "rig.lwo", "rig").at(0).name, "rig");
 }
 
+// Each polygon as "vertex vertex ...:surface", in mesh order.
+std::vector<std::string> PolygonsOf(const Mesh &mesh) {
+    std::vector<std::string> polygons;
+    for (size_t polygon = 0; polygon < mesh.PolygonCount(); ++polygon) {
+        std::string text;
+        for (size_t v = 0; v < mesh.PolygonSize(polygon); ++v)
+            text += (v == 0 ? "" : " ") + std::to_string(mesh.PolygonVertices(polygon)[v]);
+        const std::string *surface = mesh.SurfaceOf(polygon);
+        polygons.push_back(text + ":" + (surface != nullptr ? *surface : "-"));
+    }
+    return polygons;
+}
+
+TEST(LwoReader, readsWhatLaterChunksOfALayerReferTo) {
+    const std::string tags = Chunk("TAGS", S0("Bone") + S0("Link") + S0("Skin"));
+    const std::string triangle = "FACE" + U2(3) + U2(0) + U2(1) + U2(2);
+    const struct {
+        const char *what;
+        std::string chunks;
+        std::vector<std::string> polygons;
+    } cases[] = {
+        {"a point index above 65535", tags + Chunk("PNTS", Points(0x10003)) +
+                                          Chunk("POLS", "FACE" + U2(3) + VX(0x10002) + VX(0) + VX(1)) +
+                                          Chunk("PTAG", "SURF" + VX(0) + U2(0)),
+         {"65538 0 1:Bone"}},
+        // Parts, smoothing groups and colours are tags too, but no surfaces.
+        {"tags of other types", tags + Chunk("PNTS", Points(3)) + Chunk("POLS", triangle) +
+                                    Chunk("PTAG", "SURF" + VX(0) + U2(0)) + Chunk("PTAG", "PART" + VX(0) + U2(1)) +
+                                    Chunk("PTAG", "SMGP" + VX(0) + U2(2)) + Chunk("PTAG", "COLR" + VX(0) + U2(1)),
+         {"0 1 2:Bone"}},
+        // Each PTAG counts polygons within the POLS chunk before it.
+        {"several POLS chunks", tags + Chunk("PNTS", Points(3)) + Chunk("POLS", triangle) +
+                                    Chunk("PTAG", "SURF" + VX(0) + U2(0)) +
+                                    Chunk("POLS", "FACE" + U2(2) + U2(0) + U2(1) + U2(2) + U2(1) + U2(2)) +
+                                    Chunk("PTAG", "SURF" + VX(1) + U2(2) + VX(0) + U2(1)),
+         {"0 1 2:Bone", "0 1:Link", "1 2:Skin"}},
+        // Polygons use the points of the latest PNTS chunk.
+        {"two PNTS chunks", tags + Chunk("PNTS", Points(3)) + Chunk("POLS", triangle) + Chunk("PNTS", Points(3)) +
+                                Chunk("POLS", triangle) + Chunk("PTAG", "SURF" + VX(0) + U2(2)),
+         {"0 1 2:-", "3 4 5:Skin"}},
+    };
+    for (const auto &c : cases) {
+        std::vector<MeshObject> objects = ReadLwo(Form(c.chunks), "rig.lwo", "rig");
+        ASSERT_EQ(objects.size(), 1u) << c.what;
+        EXPECT_EQ(PolygonsOf(*objects[0].mesh), c.polygons) << c.what;
+    }
+}
+
 TEST(LwoReader, rejectsMalformedFilesNamingTheChunkAtFault) {
     const std::string tags = Chunk("TAGS", S0("Bone"));
     const std::string points = Chunk("PNTS", Points(3));  // at byte 26 after the TAGS chunk

@@ -68,18 +68,47 @@ TEST(RigCheck, warnsOfEachDrawingMistakeAtItsLine) {
         {"non-finite", "o Huge\nv -3e38 0 0\nv 3e38 0 0\nv -3e38 3e37 0\nusemtl Huge\nf 1 2 3\n",
          "6: warning: the rest values of bone 'Huge' are not finite numbers: its corners lie too far apart for "
          "32-bit floats [non-finite]"},
+        {"unwelded at the origin",
+         "o Leg\nv 0 0 -2\nv 0 0 0\nv 0 0.1 -2\nv 0 0 0\nv 0 0 1\nv 0 0.1 0\nusemtl Upper\nf 1 2 3\nusemtl Lower\nf 4 5 6\n",
+         "11: warning: bone 'Lower' is a root, but its joint at (0, 0, 0) lies on the tip of bone 'Upper', which is "
+         "a different point: weld the two points [unwelded]"},
+        // 2 and 1.999999 lie in different powers of two, yet in one place.
+        {"unwelded across a power of two",
+         "o Leg\nv 0 0 0\nv 0 0 2\nv 0 0.1 0\nv 0 0 1.999999\nv 0 0 3\nv 0 0.1 1.999999\nusemtl Upper\nf 1 2 3\n"
+         "usemtl Lower\nf 4 5 6\n",
+         "11: warning: bone 'Lower' is a root, but its joint at (0, 0, 1.999999) lies on the tip of bone 'Upper', "
+         "which is a different point: weld the two points [unwelded]"},
+        // The joint lies on a connector's end too, which comes first in the
+        // file: the tip is what to weld it to.
+        {"unwelded on a tip and a connector's end",
+         "o Leg\nv 0 0 2\nv 5 5 5\nv 0 0 0\nv 0 0 2\nv 0 0.1 0\nv 0 0 2\nv 0 0 3\nv 0 0.1 2\nusemtl Link\nl 1 2\n"
+         "usemtl Upper\nf 3 4 5\nusemtl Lower\nf 6 7 8\n",
+         "11: warning: a connector of surface 'Link' ends at (0, 0, 2) on the tip of bone 'Upper', but at a "
+         "different point: weld the two points [unwelded]\n" + TempPath("mistake.obj") +
+             ":15: warning: bone 'Lower' is a root, but its joint at (0, 0, 2) lies on the tip of bone 'Upper', "
+             "which is a different point: weld the two points [unwelded]"},
     };
     for (const auto &c : cases) {
         Outcome run = RunOnMesh("mistake.obj", c.obj);
         EXPECT_EQ(run.status, 0) << c.kind;
         EXPECT_EQ(run.output, TempPath("mistake.obj") + ":" + c.warning + "\n") << c.kind;
     }
-    // Apart by more than a millionth of the two places' size: no warning,
-    // however far out another bone lies.
-    Outcome apart = RunOnMesh("apart.obj", "o Leg\nv 0 0 0\nv 0 0 2\nv 0 0.1 0\nv 0 0 2.00001\nv 0 0 3\nv 0 0.1 2\n"
-                                           "v 1e15 0 0\nv 1e15 0 1e10\nv 1e15 1e9 0\nusemtl Upper\nf 1 2 3\n"
-                                           "usemtl Lower\nf 4 5 6\nusemtl Far\nf 7 8 9\n");
-    EXPECT_EQ(apart.output, "");
+    const struct {
+        const char *what;
+        std::string obj;
+    } welded[] = {
+        // Apart by more than a millionth of the two places' size, however
+        // far out another bone lies.
+        {"apart", "o Leg\nv 0 0 0\nv 0 0 2\nv 0 0.1 0\nv 0 0 2.00001\nv 0 0 3\nv 0 0.1 2\nv 1e15 0 0\nv 1e15 0 1e10\n"
+                  "v 1e15 1e9 0\nusemtl Upper\nf 1 2 3\nusemtl Lower\nf 4 5 6\nusemtl Far\nf 7 8 9\n"},
+        // Only a bone's tip is a place to weld to: two connectors may end in
+        // one place, and fingertips may touch.
+        {"connector ends in one place", "o Wire\n" + bone + "v 0 0 5\nv 0 0 5\nv 0 0 6\nusemtl A\nf 1 2 3\n"
+                                        "usemtl Link\nl 2 4\nl 5 6\n"},
+        {"touching fingertips", "o Hand\nv -1 0 0\nv 0 0 0\nv -1 0.1 0\nv 1 0 0\nv 0 0 0\nv 1 0.1 0\n"
+                                "usemtl Finger1\nf 1 2 3\nusemtl Finger2\nf 4 5 6\n"},
+    };
+    for (const auto &c : welded) EXPECT_EQ(RunOnMesh("welded.obj", c.obj).output, "") << c.what;
 }
 
 TEST(RigCheck, pointsLwo2WarningsAtThePolygonMarksTheDrawingAndFailsAStrictRun) {
@@ -90,8 +119,14 @@ TEST(RigCheck, pointsLwo2WarningsAtThePolygonMarksTheDrawingAndFailsAStrictRun) 
     ASSERT_EQ(std::system(convert.c_str()), 0);
     const std::string warning = "warning: bone 'Lower' is a root, but its joint at (0, 0, 2) lies on the tip of "
                                 "bone 'Upper', which is a different point: weld the two points [unwelded]\n";
-    Outcome run = RunHost("--commands \"" + TempPath("ignored.txt") + "\" \"" + lwo + "\"", Streams::ErrorsOnly);
+    std::string scene = TempPath("leg.json");
+    Outcome run = RunHost("--scene \"" + scene + "\" \"" + lwo + "\"", Streams::ErrorsOnly);
     EXPECT_EQ(run.output, lwo + ": polygon 2 of layer 1: " + warning);
+    // The JSON counts from 1 as well.
+    const nlohmann::json unwelded = nlohmann::json::parse(ReadFile(scene))["diagnostics"][0];
+    EXPECT_EQ(unwelded["kind"], "unwelded");
+    EXPECT_EQ(unwelded["polygon"], 2);
+    EXPECT_EQ(unwelded["layer"], 1);
     Outcome strict = RunOnMesh("leg.obj", leg, "--strict");
     EXPECT_EQ(strict.status, 4);
     Outcome quiet = RunOnMesh("leg.obj", leg, "--strict --quiet");
@@ -141,6 +176,22 @@ TEST(RigCheck, findsNoMistakeInTheExamplesAndExplainsEachBone) {
     }
 }
 
+TEST(RigCheck, explainsARootWhoseConnectorsLeadNowhere) {
+    const struct {
+        const char *obj;
+        const char *explained;
+    } cases[] = {
+        {"o Arm\nv 0 0 0\nv 0 0 1\nv 0 0.1 0\nv 5 5 5\nusemtl A\nf 1 2 3\nusemtl Link\nl 1 4\n",
+         "  'A' is a root: no bone ends at its joint, and the connector there leads to no bone\n"},
+        {"o Arm\nv 0 0 0\nv 0 0 1\nv 0 0.1 0\nv 5 5 5\nv 6 6 6\nusemtl A\nf 1 2 3\nusemtl Link\nl 1 4\nl 5 1\n",
+         "  'A' is a root: no bone ends at its joint, and the 2 connectors there lead to no bone\n"},
+    };
+    for (const auto &c : cases) {
+        Outcome run = RunHost("--explain --svg \"" + TempPath("ignored.svg") + "\" \"" + WriteTemp("root.obj", c.obj) + "\"");
+        EXPECT_NE(run.output.find(c.explained), std::string::npos) << run.output;
+    }
+}
+
 // A bone as drawn: its name and its joint, tip and roll corners, each its own point.
 struct DrawnBone {
     std::string name;
@@ -177,10 +228,14 @@ TEST(RigCheck, checksThatLeftAndRightBonesAreMirrorImages) {
         std::string obj;
         std::string options;
         std::vector<std::string> findings;  // kind and bones, roots left out
+        std::string message = {};            // of the first finding, where given
     } cases[] = {
         {"symmetric", ObjOf(Arms("LeftArm", "RightArm")), "", {}},
-        {"roll off", ObjOf(Arms("LeftArm", "RightArm", 0, 0.05f)), "", {"mirror LeftArm RightArm"}},
-        {"tip off", ObjOf(Arms("LeftArm", "RightArm", 0.05f)), "", {"mirror LeftArm RightArm"}},
+        {"roll off", ObjOf(Arms("LeftArm", "RightArm", 0, 0.05f)), "", {"mirror LeftArm RightArm"},
+         "the roll is not mirrored: the roll corner of bone 'RightArm' lies 0.05 from the mirror image of that of "
+         "'LeftArm' about x = 0"},
+        {"tip off", ObjOf(Arms("LeftArm", "RightArm", 0.02f)), "", {"mirror LeftArm RightArm"},
+         "bones 'LeftArm' and 'RightArm' are not mirror images about x = 0: the tip differs by 0.02"},
         {"parents crossed", ObjOf(crossed, {{0, 2}}), "", {"mirror-parent LeftHand RightHand"}},
         {"missing partner", ObjOf({{"LeftEar", {-1, 0, 0}, {-2, 0, 0}, {-1, 0.1f, 0}}}), "",
          {"missing-partner LeftEar"}},
@@ -195,21 +250,29 @@ TEST(RigCheck, checksThatLeftAndRightBonesAreMirrorImages) {
         {"no marker", ObjOf(Arms("Leftover", "Bright", 0.05f)), "", {}},
         {"about y", ObjOf({{"FinLeft", {0, -1, 0}, {0, -2, 0}, {0.1f, -1, 0}}, {"FinRight", {0, 1, 0}, {0, 2, 0}, {0.1f, 1, 0}}}),
          "--mirror-axis y", {}},
+        {"about z", ObjOf({{"FinLeft", {0, 0, -1}, {0, 0, -2}, {0.1f, 0, -1}}, {"FinRight", {0, 0, 1}, {0, 0, 2}, {0.1f, 0, 1}}}),
+         "--mirror-axis z", {}},
+        {"about z, tip off",
+         ObjOf({{"FinLeft", {0, 0, -1}, {0, 0, -2}, {0.1f, 0, -1}}, {"FinRight", {0, 0, 1}, {0, 0.05f, 2}, {0.1f, 0, 1}}}),
+         "--mirror-axis z", {"mirror FinLeft FinRight"},
+         "bones 'FinLeft' and 'FinRight' are not mirror images about z = 0: the tip differs by 0.05"},
         {"no check", ObjOf(Arms("LeftArm", "RightArm", 0.05f)), "--mirror-axis none", {}},
     };
     for (const auto &c : cases) {
         std::string scene = TempPath("mirror.json");
         Outcome run = RunOnMesh("mirror.obj", c.obj, c.options + " --scene \"" + scene + "\"");
         ASSERT_EQ(run.status, 0) << c.what << run.output;
-        std::vector<std::string> findings;
+        std::vector<std::string> findings, messages;
         nlohmann::json diagnostics = nlohmann::json::parse(ReadFile(scene))["diagnostics"];
         for (const auto &finding : diagnostics) {
             if (finding["kind"] == "roots") continue;
             std::string text = finding["kind"].get<std::string>();
             for (const auto &bone : finding["bones"]) text += " " + bone.get<std::string>();
             findings.push_back(text);
+            messages.push_back(finding["message"]);
         }
         EXPECT_EQ(findings, c.findings) << c.what;
+        if (!c.message.empty() && !messages.empty()) EXPECT_EQ(messages[0], c.message) << c.what;
     }
 }
 
