@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
 
@@ -21,6 +22,8 @@ const char *const kUsage =
     "  --commands FILE     write every command the module sent, one per line\n"
     "  --scene FILE        write the resulting scene as JSON\n"
     "  --svg FILE          draw the skeletons: front, side and top views\n"
+    "  --gltf FILE         write the skeletons and their skins as glTF 2.0:\n"
+    "                      binary for FILE.glb, JSON for FILE.gltf\n"
     "  --module PATH       the module to load (default: Vexil.p beside vexil-host)\n"
     "  --explain           also tell how every bone found its parent, why each\n"
     "                      root is a root, and each object's notes\n"
@@ -48,6 +51,16 @@ double ParseReal(const std::string &option, const std::string &text) {
 }
 
 }  // namespace
+
+bool EndsWith(const std::string &name, const std::string &extension) {
+    if (name.size() <= extension.size()) return false;
+    for (size_t i = 0; i < extension.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(name[name.size() - extension.size() + i])) != extension[i])
+            return false;
+    return true;
+}
+
+bool IsBinaryGltf(const std::string &file) { return EndsWith(file, ".glb"); }
 
 CommandLine ParseCommandLine(const std::vector<std::string> &arguments) {
     CommandLine line;
@@ -78,6 +91,12 @@ CommandLine ParseCommandLine(const std::vector<std::string> &arguments) {
             line.sceneFile = value();
         } else if (argument == "--svg") {
             line.svgFile = value();
+        } else if (argument == "--gltf") {
+            const std::string &file = value();
+            if (!IsBinaryGltf(file) && !EndsWith(file, ".gltf"))
+                throw UsageError("--gltf expects a file name ending in .glb (binary) or .gltf (JSON), not '" + file +
+                                 "'");
+            line.gltfFile = file;
         } else if (argument == "--module") {
             line.modulePath = value();
         } else if (argument == "--quiet") {

@@ -19,6 +19,7 @@ struct CommandLine {
     std::optional<std::string> commandsFile;  // "-" for standard output
     std::optional<std::string> sceneFile;
     std::optional<std::string> svgFile;
+    std::optional<std::string> gltfFile;  // ends in .glb (binary) or .gltf (JSON)
     std::optional<std::string> modulePath;
     bool quiet = false;    // no warnings on standard error
     bool explain = false;  // how every bone found its parent, why roots are roots
@@ -34,6 +35,12 @@ class UsageError : public std::runtime_error {
 };
 
 CommandLine ParseCommandLine(const std::vector<std::string> &arguments);
+
+// Whether `name` ends in `extension` (given in lower case), in any case.
+bool EndsWith(const std::string &name, const std::string &extension);
+
+// Whether a --gltf file is binary glTF (.glb) rather than JSON (.gltf).
+bool IsBinaryGltf(const std::string &file);
 
 extern const char *const kUsage;
 

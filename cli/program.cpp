@@ -7,6 +7,7 @@
 
 #include "cli/bone_tree.h"
 #include "cli/command_line.h"
+#include "file_formats/gltf_writer.h"
 #include "file_formats/mesh_file.h"
 #include "file_formats/scene_json.h"
 #include "file_formats/skeleton_svg.h"
@@ -53,6 +54,36 @@ void WriteOutput(const std::string &file, const std::string &text, std::ostream 
     if (!out.flush()) throw std::runtime_error(file + ": cannot be written");
 }
 
+// Writes the objects to a glTF file, each object's mesh without the
+// triangles its diagnosis found to be the drawn skeleton; returns the
+// writer's warnings.
+std::vector<std::string> WriteGltfFile(const std::string &file, StandInHost &host, const std::vector<LWItemID> &objects,
+                                       const std::vector<ObjectReport> &reports,
+                                       const std::map<LWItemID, std::vector<WeightMap>> &weightMaps) {
+    std::vector<GltfObject> written;
+    for (LWItemID id : objects) {
+        GltfObject object;
+        object.id = id;
+        auto maps = weightMaps.find(id);
+        if (maps != weightMaps.end()) object.weightMaps = &maps->second;
+        const Item *item = host.scene.Find(id);
+        size_t polygons = item != nullptr && item->mesh != nullptr ? item->mesh->PolygonCount() : 0;
+        object.skeletonPolygon.assign(polygons, false);
+        for (const ObjectReport &report : reports) {
+            if (report.object != id) continue;
+            for (LWPolID polygon : report.diagnosis.skeletonPolygons) {
+                size_t index = PolygonIndexOf(polygon, polygons);
+                if (index < polygons) object.skeletonPolygon[index] = true;
+            }
+        }
+        written.push_back(std::move(object));
+    }
+    std::ofstream out(file, std::ios::binary);
+    std::vector<std::string> warnings = WriteGltf(host.scene, written, IsBinaryGltf(file), out);
+    if (!out.flush()) throw std::runtime_error(file + ": cannot be written");
+    return warnings;
+}
+
 int Run(const CommandLine &line, const std::string &programDirectory, std::ostream &out, std::ostream &err) {
     std::vector<std::string> files = line.meshFiles;
     if (files.empty()) files.push_back(VEXIL_BUNDLED_EXAMPLE);
@@ -62,6 +93,7 @@ int Run(const CommandLine &line, const std::string &programDirectory, std::ostre
     scene.framesPerSecond = line.framesPerSecond;
     std::vector<LWItemID> loaded;
     std::map<LWItemID, ObjectSource> sources;
+    std::map<LWItemID, std::vector<WeightMap>> weightMaps;
     for (const std::string &file : files) {
         try {
             for (MeshObject &object : ReadMeshFile(file)) {
@@ -69,6 +101,7 @@ int Run(const CommandLine &line, const std::string &programDirectory, std::ostre
                 loaded.push_back(id);
                 sources[id] = {file, object.format, std::move(object.polygonSource), object.layer,
                                object.skippedPolygons};
+                weightMaps[id] = std::move(object.weightMaps);
             }
         } catch (const MeshFileError &error) {
             err << "vexil-host: " << error.what() << "\n";
@@ -121,6 +154,14 @@ int Run(const CommandLine &line, const std::string &programDirectory, std::ostre
     if (line.svgFile) {
         WriteOutput(*line.svgFile, SkeletonSvg(scene, DiagnosisMarks(reports)), out);
         toStandardOutput = toStandardOutput || *line.svgFile == "-";
+    }
+    if (line.gltfFile) {
+        if (rigCheckGaveUp)
+            err << "vexil-host: " << *line.gltfFile
+                << ": not written: without the rig check the drawn skeleton cannot be told from the skin\n";
+        else
+            for (const std::string &warning : WriteGltfFile(*line.gltfFile, host, loaded, reports, weightMaps))
+                if (!line.quiet) err << *line.gltfFile << ": warning: " << warning << "\n";
     }
     if (!toStandardOutput) out << SceneSummary(scene);
     if (line.explain) (toStandardOutput ? err : out) << Explanation(reports);

@@ -1,5 +1,6 @@
 #include "file_formats/lwo_reader.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -16,7 +17,8 @@ constexpr uint32_t Tag(const char (&text)[5]) {
 }
 
 constexpr uint32_t kLayr = Tag("LAYR"), kPnts = Tag("PNTS"), kPols = Tag("POLS"), kTags = Tag("TAGS"),
-                   kPtag = Tag("PTAG"), kFace = Tag("FACE"), kPtch = Tag("PTCH"), kSurf = Tag("SURF");
+                   kPtag = Tag("PTAG"), kFace = Tag("FACE"), kPtch = Tag("PTCH"), kSurf = Tag("SURF"),
+                   kVmap = Tag("VMAP"), kWght = Tag("WGHT");
 
 // A chunk's ID as text: its four letters, or hexadecimal when they are not
 // all printable.
@@ -163,8 +165,9 @@ class Reader {
         if (chunkTag_ == kPols) return Polygons(in);
         if (chunkTag_ == kTags) return Tags(in);
         if (chunkTag_ == kPtag) return PolygonTags(in);
-        // VMAP, VMAD, SURF, CLIP, ENVL, BBOX and the rest say nothing about
-        // the mesh's shape or surface names.
+        if (chunkTag_ == kVmap) return VertexMap(in);
+        // VMAD, SURF, CLIP, ENVL, BBOX and the rest say nothing about the
+        // mesh's shape, surface names or weights.
     }
 
     // The layer data goes to; data before any LAYR makes one.
@@ -237,6 +240,34 @@ class Reader {
             }
             ++layer.latestCount;
             ++layer.polygonsInLayer;
+        }
+    }
+
+    // Weight maps; other vertex maps (UVs, morphs, colours) are passed over.
+    // Entries name points of the latest PNTS chunk; a point listed twice
+    // keeps its last weight.
+    void VertexMap(Cursor in) {
+        uint32_t type, dimension;
+        std::string name;
+        if (!in.U4(type) || !in.U2(dimension)) Fail("truncated vertex map header");
+        if (!in.S0(name)) Fail("the vertex map name has no terminating zero");
+        if (type != kWght || dimension != 1) return;
+        Layer &layer = Current();
+        std::vector<WeightMap> &maps = layer.object.weightMaps;
+        auto named = std::find_if(maps.begin(), maps.end(), [&](const WeightMap &map) { return map.name == name; });
+        if (named == maps.end()) named = maps.insert(maps.end(), WeightMap{name, {}, {}});
+        while (!in.AtEnd()) {
+            uint32_t point;
+            float weight;
+            if (!in.VX(point) || !in.F4(weight)) Fail("truncated entry in weight map '" + name + "'");
+            if (point >= layer.pointCount)
+                Fail("weight map '" + name + "': point index " + std::to_string(point) + " is out of range (" +
+                     std::to_string(layer.pointCount) + " points)");
+            if (!std::isfinite(weight))
+                Fail("weight map '" + name + "': the weight of point " + std::to_string(point) +
+                     " is not a finite number");
+            named->points.push_back(static_cast<uint32_t>(layer.pointBase + point));
+            named->weights.push_back(weight);
         }
     }
 

@@ -63,7 +63,13 @@ std::string WriteLwo(const std::vector<MeshObject> &objects) {
         }
         layers += Chunk("LAYR", U2(static_cast<uint32_t>(number)) + U2(0) + F4(0) + F4(0) + F4(0) +
                                     S0(objects[number].name));
-        layers += Chunk("PNTS", points) + Chunk("POLS", polygons) + Chunk("PTAG", surfaces);
+        layers += Chunk("PNTS", points);
+        for (const WeightMap &map : objects[number].weightMaps) {
+            std::string entries = "WGHT" + U2(1) + S0(map.name);
+            for (size_t i = 0; i < map.points.size(); ++i) entries += VX(map.points[i]) + F4(map.weights[i]);
+            layers += Chunk("VMAP", entries);
+        }
+        layers += Chunk("POLS", polygons) + Chunk("PTAG", surfaces);
     }
     std::string tagText;
     for (const std::string &tag : tags) tagText += S0(tag);

@@ -23,8 +23,8 @@ std::string Chunk(const char *id, const std::string &data);
 std::string Form(const std::string &chunks);
 
 // An LWO2 file of the objects: one layer per object (numbered from 0 and
-// named after it), its points in order, its polygons as FACE polygons, and
-// each polygon's surface as a SURF tag.
+// named after it), its points in order, its weight maps, its polygons as
+// FACE polygons, and each polygon's surface as a SURF tag.
 std::string WriteLwo(const std::vector<MeshObject> &objects);
 
 }  // namespace vexil_host

@@ -20,6 +20,16 @@ class MeshFileError : public std::runtime_error {
 
 enum class MeshFormat { Obj, Lwo2 };
 
+// A vertex map of weights (an LWO2 VMAP of type WGHT): a weight for some of
+// the mesh's points. A point not listed has no weight in the map, which is
+// not the same as a weight of 0; a point listed more than once has the
+// weight of its last entry.
+struct WeightMap {
+    std::string name;
+    std::vector<uint32_t> points;  // mesh point indices
+    std::vector<float> weights;    // one per entry of `points`, finite
+};
+
 // One object of a mesh file, with where its polygons stand in the file.
 struct MeshObject {
     std::string name;
@@ -30,6 +40,7 @@ struct MeshObject {
     std::vector<uint32_t> polygonSource;
     int layer = -1;              // LWO2: the layer's number in its LAYR chunk (from 0)
     size_t skippedPolygons = 0;  // LWO2: polygons of types not read
+    std::vector<WeightMap> weightMaps;  // LWO2: in file order, one per name
 };
 
 // The format of a file from its first bytes: LWO2 for an IFF FORM of type

@@ -234,6 +234,10 @@ class Diagnoser {
             for (uint32_t step : traces[i].crossed) crossed[step] = true;
         }
 
+        for (size_t i = 0; i < records.size(); ++i)
+            if (isBone(i) || (crossed[i] && records[i]->vertexCount == 3))
+                diagnosis_.skeletonPolygons.push_back(polygonOf[i]);
+
         Degenerate(records, polygonOf, isDegenerate);
         SharedNames(records, polygonOf, nameUses, crossed, isDegenerate);
         for (size_t i = 0; i < records.size(); ++i)

@@ -37,6 +37,9 @@ struct BoneStory {
 struct Diagnosis {
     std::vector<Finding> findings;  // warnings first, each kind in mesh order; then notes
     std::vector<BoneStory> bones;   // parents before children, as the module sends them
+    // The drawn skeleton, in mesh order: the triangles that became bones and
+    // the pass-through triangles a joint search crossed.
+    std::vector<LWPolID> skeletonPolygons;
 };
 
 // Diagnoses the mesh through the host's mesh service (scanPolys, polSize,

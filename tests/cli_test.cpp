@@ -114,6 +114,7 @@ TEST(HostProgram, rejectsBadFilesAndArgumentsWithoutRunningTheModule) {
         {"--runs 0", 2, "--runs expects a whole number of at least 1, not '0'"},
         {"--fps", 2, "--fps expects a value"},
         {"--bogus", 2, "unknown option '--bogus'"},
+        {"--gltf skeleton.fbx", 2, "--gltf expects a file name ending in .glb (binary) or .gltf (JSON), not 'skeleton.fbx'"},
         {"--module \"" + bad + "\"", 3, "not a loadable module"},
     };
     for (const auto &c : cases) {

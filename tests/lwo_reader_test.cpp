@@ -113,6 +113,27 @@ TEST(LwoReader, readsWhatLaterChunksOfALayerReferTo) {
     }
 }
 
+TEST(LwoReader, readsWeightMapsOfTheLatestPoints) {
+    // Weights name points of the latest PNTS chunk; maps of one name merge;
+    // UV maps and weight maps of another dimension are passed over.
+    std::string bytes = Form(Chunk("PNTS", Points(2)) + Chunk("VMAP", "WGHT" + U2(1) + S0("Arm") + VX(1) + F4(0.5f)) +
+                             Chunk("PNTS", Points(3)) +
+                             Chunk("VMAP", "WGHT" + U2(1) + S0("Leg") + VX(0) + F4(1) + VX(2) + F4(-0.25f)) +
+                             Chunk("VMAP", "TXUV" + U2(2) + S0("Arm") + VX(0) + F4(7) + F4(7)) +
+                             Chunk("VMAP", "WGHT" + U2(2) + S0("Arm") + VX(0) + F4(7) + F4(7)) +
+                             Chunk("VMAP", "WGHT" + U2(1) + S0("Arm") + VX(2) + F4(0.75f)));
+    std::vector<MeshObject> objects = ReadLwo(bytes, "rig.lwo", "rig");
+    ASSERT_EQ(objects.size(), 1u);
+    std::vector<std::string> maps;
+    for (const WeightMap &map : objects[0].weightMaps) {
+        std::string text = map.name + ":";
+        for (size_t i = 0; i < map.points.size(); ++i)
+            text += " " + std::to_string(map.points[i]) + "=" + std::to_string(map.weights[i]);
+        maps.push_back(text);
+    }
+    EXPECT_EQ(maps, (std::vector<std::string>{"Arm: 1=0.500000 4=0.750000", "Leg: 2=1.000000 4=-0.250000"}));
+}
+
 TEST(LwoReader, rejectsMalformedFilesNamingTheChunkAtFault) {
     const std::string tags = Chunk("TAGS", S0("Bone"));
     const std::string points = Chunk("PNTS", Points(3));  // at byte 26 after the TAGS chunk
@@ -144,6 +165,12 @@ TEST(LwoReader, rejectsMalformedFilesNamingTheChunkAtFault) {
         {Form(Chunk("LAYR", U2(0) + U2(0) + F4(0))), "rig.lwo: byte 12 (LAYR chunk): truncated layer header"},
         {Form(Chunk("PNTS", F4(0) + F4(0) + U4(0x7FC00000))),
          "rig.lwo: byte 12 (PNTS chunk): point 0 has a coordinate that is not a finite number"},
+        {Form(tags + points + Chunk("VMAP", "WGHT" + U2(1) + S0("Arm") + VX(3) + F4(1))),
+         "rig.lwo: byte 70 (VMAP chunk): weight map 'Arm': point index 3 is out of range (3 points)"},
+        {Form(tags + points + Chunk("VMAP", "WGHT" + U2(1) + S0("Arm") + VX(0) + U4(0x7F800000))),
+         "rig.lwo: byte 70 (VMAP chunk): weight map 'Arm': the weight of point 0 is not a finite number"},
+        {Form(tags + points + Chunk("VMAP", "WGHT" + U2(1) + S0("Arm") + VX(0) + U2(0))),
+         "rig.lwo: byte 70 (VMAP chunk): truncated entry in weight map 'Arm'"},
     };
     for (const auto &c : cases) EXPECT_EQ(ErrorOf(c.bytes), c.error);
 }

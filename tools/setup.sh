@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Installs what Vexil needs, when it is missing. `setup.sh example` installs
-# only what building and running vexil-host needs (CMake, Ninja, g++ and the
-# JSON library); `setup.sh` installs everything the test suite uses as well
-# and makes the comma-decimal locale the formatting tests run under. Run as
-# root to install; otherwise it only says what is missing.
+# only what building and running vexil-host needs (CMake, Ninja, g++, the
+# JSON and glTF libraries); `setup.sh` installs everything the test suite
+# uses as well (with Khronos's glTF-Validator from npm) and makes the
+# comma-decimal locale the formatting tests run under. Run as root to
+# install; otherwise it only says what is missing.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ nlohmann-json3-dev)
+packages=(cmake ninja-build g++ nlohmann-json3-dev libtinygltf-dev)
 install=(apt-get install -y --no-install-recommends)
 if [ "${1:-tests}" != example ]; then
   # wine needs what it recommends.
@@ -30,6 +31,22 @@ if [ "${#missing[@]}" -gt 0 ]; then
 fi
 
 [ "${1:-tests}" = example ] && exit 0
+
+# Khronos's glTF-Validator, at the version package-lock.json pins.
+if ! command -v npm >/dev/null 2>&1; then
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "setup: npm is missing (run as root to install Node.js)" >&2
+    exit 1
+  fi
+  apt-get update
+  DEBIAN_FRONTEND=noninteractive apt-get install -y nodejs npm
+fi
+root="$(cd "$(dirname "$0")/.." && pwd)"
+pinned=$(cd "$root" && node -p "require('./package.json').devDependencies['gltf-validator']")
+installed=$(cd "$root" && node -p "require('./node_modules/gltf-validator/package.json').version" 2>/dev/null || true)
+if [ "$pinned" != "$installed" ]; then
+  (cd "$root" && npm ci --no-audit --no-fund)
+fi
 if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
   if [ "$(id -u)" -ne 0 ]; then
     echo "setup: the de_DE.UTF-8 locale is missing (run as root to generate it)" >&2

@@ -1,0 +1,548 @@
+#include "file_formats/gltf_writer.h"
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <stdexcept>
+#include <unordered_map>
+
+#include <tiny_gltf.h>
+
+#include "file_formats/nearest_bone.h"
+#include "file_formats/polygon_triangles.h"
+#include "host/bone_pose.h"
+
+namespace vexil_host {
+
+namespace {
+
+using Vec = std::array<double, 3>;
+using Matrix = std::array<Vec, 3>;  // [row][column]
+using Quaternion = std::array<double, 4>;  // x, y, z, w
+
+// From the host's axes to glTF's.
+//
+// The host is left-handed and glTF right-handed, both with +Y up. Mirroring
+// z, (x, y, z) -> (x, y, -z), carries every point over, each joint's place
+// among them.
+//
+// A bone's frame in the host has rows X, Y, Z: Z from the joint to the tip,
+// Y towards the roll corner, X = Y x Z by the usual component formula. Its
+// rotation is not read off the mesh but from what the commands set: heading,
+// pitch and bank relative to the parent bone, which the module works out from
+// the frame by turning it back, heading about Y, then pitch about X, then
+// bank about Z. Building the frame again, bank about Z first, then pitch,
+// then heading (FrameFromHPB), and composing it down the chain of parents
+// (ObjectBonePoses) gives the frame in object space that the host holds. In
+// pivot mode the rest rotation is zero and the pivot rotation holds the
+// angles; the frame is the two combined, the same frame.
+//
+// Mirrored, Z' = m(Z) still points at the tip and Y' = m(Y) at the roll
+// side. A mirror turns cross products round, m(a) x m(b) = -m(a x b), so
+// m(X) = -(Y' x Z'): the +X that completes a right-handed frame is
+// X' = -m(X). X', Y', Z' are the columns of the joint's rotation in glTF.
+Vec Mirror(const Vec &v) { return {v[0], v[1], -v[2]}; }
+
+Matrix JointRotation(const BonePose &pose) {
+    Vec x = Mirror(pose.axes[0]), y = Mirror(pose.axes[1]), z = Mirror(pose.axes[2]);
+    Matrix rotation;
+    for (int i = 0; i < 3; ++i) rotation[i] = {-x[i], y[i], z[i]};
+    return rotation;
+}
+
+Matrix Multiply(const Matrix &a, const Matrix &b) {
+    Matrix out{};
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j) out[i][j] = a[i][0] * b[0][j] + a[i][1] * b[1][j] + a[i][2] * b[2][j];
+    return out;
+}
+
+Matrix Transposed(const Matrix &m) {
+    Matrix out;
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j) out[i][j] = m[j][i];
+    return out;
+}
+
+Vec Apply(const Matrix &m, const Vec &v) {
+    return {m[0][0] * v[0] + m[0][1] * v[1] + m[0][2] * v[2], m[1][0] * v[0] + m[1][1] * v[1] + m[1][2] * v[2],
+            m[2][0] * v[0] + m[2][1] * v[1] + m[2][2] * v[2]};
+}
+
+// The unit quaternion of a rotation matrix, taken from its largest diagonal
+// term so that no division loses precision.
+Quaternion QuaternionOf(const Matrix &m) {
+    Quaternion q;
+    double trace = m[0][0] + m[1][1] + m[2][2];
+    if (trace > 0) {
+        double s = std::sqrt(trace + 1) * 2;
+        q = {(m[2][1] - m[1][2]) / s, (m[0][2] - m[2][0]) / s, (m[1][0] - m[0][1]) / s, s / 4};
+    } else if (m[0][0] > m[1][1] && m[0][0] > m[2][2]) {
+        double s = std::sqrt(1 + m[0][0] - m[1][1] - m[2][2]) * 2;
+        q = {s / 4, (m[0][1] + m[1][0]) / s, (m[0][2] + m[2][0]) / s, (m[2][1] - m[1][2]) / s};
+    } else if (m[1][1] > m[2][2]) {
+        double s = std::sqrt(1 + m[1][1] - m[0][0] - m[2][2]) * 2;
+        q = {(m[0][1] + m[1][0]) / s, s / 4, (m[1][2] + m[2][1]) / s, (m[0][2] - m[2][0]) / s};
+    } else {
+        double s = std::sqrt(1 + m[2][2] - m[0][0] - m[1][1]) * 2;
+        q = {(m[0][2] + m[2][0]) / s, (m[1][2] + m[2][1]) / s, s / 4, (m[1][0] - m[0][1]) / s};
+    }
+    double length = std::sqrt(q[0] * q[0] + q[1] * q[1] + q[2] * q[2] + q[3] * q[3]);
+    for (double &c : q) c /= length;
+    return q;
+}
+
+Matrix MatrixOf(const Quaternion &q) {
+    double x = q[0], y = q[1], z = q[2], w = q[3];
+    return {{{1 - 2 * (y * y + z * z), 2 * (x * y - z * w), 2 * (x * z + y * w)},
+             {2 * (x * y + z * w), 1 - 2 * (x * x + z * z), 2 * (y * z - x * w)},
+             {2 * (x * z - y * w), 2 * (y * z + x * w), 1 - 2 * (x * x + y * y)}}};
+}
+
+bool Finite(const Vec &v) { return std::isfinite(v[0]) && std::isfinite(v[1]) && std::isfinite(v[2]); }
+bool FitsFloat(double value) { return std::fabs(value) <= FLT_MAX; }
+
+std::string Quoted(const std::string &name) {
+    std::string text = "'";
+    for (char c : name) text += static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? '?' : c;
+    return text + "'";
+}
+
+// A bone as the file holds it: a joint node.
+struct Joint {
+    const Item *bone;
+    int parent;             // among the object's joints, or -1 for the object's node
+    BoneSegment segment;    // object space, the host's axes
+    Vec translation;        // relative to the parent, glTF's axes
+    Quaternion rotation;
+    Matrix worldRotation;   // as the written values compose
+    Vec worldTranslation;
+};
+
+// The object's bones in depth-first order, parents before children and
+// siblings in the order the host enumerates them, each joint placed as its
+// written values compose. Bones whose values are not finite are left out
+// with a warning, and their children hang from the nearest ancestor kept.
+std::vector<Joint> PlanJoints(const Scene &scene, const Item &object, std::vector<std::string> &warnings) {
+    std::unordered_map<LWItemID, std::vector<const Item *>> children;
+    std::vector<const Item *> roots;
+    for (LWItemID id : object.bones) {
+        const Item *bone = scene.Find(id);
+        const Item *parent = scene.Find(bone->bone.parent);
+        if (parent != nullptr && parent->type == ItemType::Bone && parent->bone.object == object.id)
+            children[parent->id].push_back(bone);
+        else
+            roots.push_back(bone);
+    }
+    std::unordered_map<LWItemID, BonePose> poses = ObjectBonePoses(scene, object);
+    std::vector<Joint> joints;
+    std::unordered_map<LWItemID, bool> visited;
+    // Each entry: a bone and the joint it hangs from.
+    std::vector<std::pair<const Item *, int>> stack;
+    auto walk = [&](const Item *root) {
+        stack.push_back({root, -1});
+        while (!stack.empty()) {
+            auto [bone, parent] = stack.back();
+            stack.pop_back();
+            if (visited[bone->id]) continue;
+            visited[bone->id] = true;
+            int hangsFrom = parent;
+            const BoneState &values = bone->bone;
+            const BonePose &pose = poses.at(bone->id);
+            bool ownValuesFinite = Finite(values.restPosition) && Finite(values.restRotation) &&
+                                   std::isfinite(values.restLength) &&
+                                   (!values.pivotRecorded || Finite(values.pivotRotation));
+            Joint joint{bone, parent, {pose.start, pose.tip}, {}, {}, {}, {}};
+            Matrix parentRotation = {{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}};
+            Vec parentTranslation = {0, 0, 0};
+            if (parent >= 0) {
+                parentRotation = joints[static_cast<size_t>(parent)].worldRotation;
+                parentTranslation = joints[static_cast<size_t>(parent)].worldTranslation;
+            }
+            bool placed = ownValuesFinite && Finite(pose.start) && Finite(pose.tip);
+            if (placed) {
+                Matrix toParent = Transposed(parentRotation);
+                Vec world = Mirror(pose.start), offset;
+                for (int k = 0; k < 3; ++k) offset[k] = world[k] - parentTranslation[k];
+                joint.translation = Apply(toParent, offset);
+                joint.rotation = QuaternionOf(Multiply(toParent, JointRotation(pose)));
+                // What an importer composes from the written values, to
+                // which the inverse bind matrix must be true.
+                joint.worldRotation = Multiply(parentRotation, MatrixOf(joint.rotation));
+                Vec turned = Apply(parentRotation, joint.translation);
+                for (int k = 0; k < 3; ++k) joint.worldTranslation[k] = parentTranslation[k] + turned[k];
+                Vec inverse = Apply(Transposed(joint.worldRotation), joint.worldTranslation);
+                placed = Finite(joint.translation) && std::isfinite(joint.rotation[0] + joint.rotation[1] +
+                                                                    joint.rotation[2] + joint.rotation[3]) &&
+                         FitsFloat(inverse[0]) && FitsFloat(inverse[1]) && FitsFloat(inverse[2]);
+            }
+            if (placed) {
+                hangsFrom = static_cast<int>(joints.size());
+                joints.push_back(joint);
+            } else {
+                warnings.push_back("bone " + Quoted(bone->name) + " of object " + Quoted(object.name) +
+                                   " is left out of the glTF file: " +
+                                   (ownValuesFinite ? "its place lies beyond what 32-bit floats hold"
+                                                    : "its rest values are not finite numbers"));
+            }
+            auto found = children.find(bone->id);
+            if (found == children.end()) continue;
+            // Pushed last first, so that the first child comes off first.
+            for (auto child = found->second.rbegin(); child != found->second.rend(); ++child)
+                stack.push_back({*child, hangsFrom});
+        }
+    };
+    for (const Item *root : roots) walk(root);
+    // Bones whose parents loop back to them: each loop starts at its first bone.
+    for (LWItemID id : object.bones)
+        if (!visited[id]) walk(scene.Find(id));
+    return joints;
+}
+
+// The object's polygons the skin is made of, and the points they use.
+struct SkinMesh {
+    std::vector<uint32_t> polygons;
+    std::vector<uint32_t> points;  // mesh point of each vertex, ascending
+    std::vector<uint32_t> vertexOf;  // vertex of each mesh point used
+    size_t triangles = 0;
+};
+
+SkinMesh PlanMesh(const Mesh &mesh, const std::vector<bool> &skeletonPolygon) {
+    SkinMesh skin;
+    std::vector<bool> used(mesh.points.size(), false);
+    for (size_t polygon = 0; polygon < mesh.PolygonCount(); ++polygon) {
+        size_t size = mesh.PolygonSize(polygon);
+        if (size < 3 || (polygon < skeletonPolygon.size() && skeletonPolygon[polygon])) continue;
+        skin.polygons.push_back(static_cast<uint32_t>(polygon));
+        skin.triangles += size - 2;
+        const uint32_t *vertices = mesh.PolygonVertices(polygon);
+        for (size_t v = 0; v < size; ++v) used[vertices[v]] = true;
+    }
+    skin.vertexOf.assign(mesh.points.size(), UINT32_MAX);
+    for (uint32_t point = 0; point < mesh.points.size(); ++point) {
+        if (!used[point]) continue;
+        skin.vertexOf[point] = static_cast<uint32_t>(skin.points.size());
+        skin.points.push_back(point);
+    }
+    return skin;
+}
+
+// Up to four joints and their weights for one vertex, the weights summing
+// to 1; unused places hold joint 0 with weight 0.
+struct Influence {
+    uint32_t joint[4];
+    float weight[4];
+};
+
+// For each vertex of the skin: the joints whose weight maps give the point
+// a weight above 0, the four heaviest of them (the earlier joint first
+// where weights are equal), scaled to sum 1; a vertex that no map gives a
+// weight follows the nearest bone, with weight 1. Only the first `usable`
+// joints take part: JOINTS_0 cannot name more than 65536.
+std::vector<Influence> Influences(const Mesh &mesh, const SkinMesh &skin, const std::vector<Joint> &joints,
+                                  size_t usable, const std::vector<WeightMap> *weightMaps) {
+    std::vector<Influence> influences(skin.points.size());
+    // Per vertex, weights from the maps: (vertex, joint, weight).
+    struct Weighed {
+        uint32_t vertex, joint;
+        float weight;
+    };
+    std::vector<Weighed> weighed;
+    if (weightMaps != nullptr) {
+        std::unordered_map<std::string, std::vector<uint32_t>> jointsOfMap;
+        for (uint32_t j = 0; j < usable; ++j) jointsOfMap[joints[j].bone->bone.weightMap].push_back(j);
+        std::vector<uint32_t> lastEntry;
+        for (const WeightMap &map : *weightMaps) {
+            auto named = jointsOfMap.find(map.name);
+            if (named == jointsOfMap.end()) continue;
+            // A point listed more than once has the weight of its last entry.
+            lastEntry.assign(mesh.points.size(), UINT32_MAX);
+            for (uint32_t entry = 0; entry < map.points.size(); ++entry) lastEntry[map.points[entry]] = entry;
+            for (uint32_t entry = 0; entry < map.points.size(); ++entry) {
+                uint32_t point = map.points[entry];
+                if (lastEntry[point] != entry || !(map.weights[entry] > 0) || skin.vertexOf[point] == UINT32_MAX)
+                    continue;
+                for (uint32_t joint : named->second) weighed.push_back({skin.vertexOf[point], joint, map.weights[entry]});
+            }
+        }
+        std::sort(weighed.begin(), weighed.end(), [](const Weighed &a, const Weighed &b) {
+            if (a.vertex != b.vertex) return a.vertex < b.vertex;
+            if (a.weight != b.weight) return a.weight > b.weight;
+            return a.joint < b.joint;
+        });
+    }
+    std::array<double, 3> low = {INFINITY, INFINITY, INFINITY}, high = {-INFINITY, -INFINITY, -INFINITY};
+    auto widen = [&](const std::array<double, 3> &p) {
+        for (int k = 0; k < 3; ++k) low[k] = std::min(low[k], p[k]), high[k] = std::max(high[k], p[k]);
+    };
+    std::vector<BoneSegment> segments;
+    for (size_t j = 0; j < usable; ++j) {
+        segments.push_back(joints[j].segment);
+        widen(joints[j].segment.joint);
+        widen(joints[j].segment.tip);
+    }
+    for (uint32_t point : skin.points) {
+        const auto &p = mesh.points[point];
+        widen({p[0], p[1], p[2]});
+    }
+    NearestBone nearest(std::move(segments), low, high);
+    size_t next = 0;
+    for (uint32_t vertex = 0; vertex < skin.points.size(); ++vertex) {
+        Influence &influence = influences[vertex];
+        std::fill(std::begin(influence.joint), std::end(influence.joint), 0u);
+        std::fill(std::begin(influence.weight), std::end(influence.weight), 0.0f);
+        size_t first = next;
+        while (next < weighed.size() && weighed[next].vertex == vertex) ++next;
+        size_t count = std::min<size_t>(next - first, 4);
+        if (count == 0) {
+            influence.joint[0] = nearest.Find(mesh.points[skin.points[vertex]]);
+            influence.weight[0] = 1;
+            continue;
+        }
+        double sum = 0;
+        for (size_t i = 0; i < count; ++i) sum += weighed[first + i].weight;
+        float rest = 0;
+        for (size_t i = count; i-- > 1;) {
+            influence.joint[i] = weighed[first + i].joint;
+            influence.weight[i] = static_cast<float>(weighed[first + i].weight / sum);
+            rest += influence.weight[i];
+        }
+        // The heaviest takes what the others leave, so the sum is 1 in float.
+        influence.joint[0] = weighed[first].joint;
+        influence.weight[0] = 1.0f - rest;
+    }
+    return influences;
+}
+
+// One glTF buffer, filled section by section, each section a buffer view.
+class BufferBuilder {
+  public:
+    explicit BufferBuilder(tinygltf::Model &model) : model_(model) {
+        model_.buffers.emplace_back();
+    }
+
+    // A view of `bytes` bytes for an accessor, and where to write them.
+    unsigned char *View(size_t bytes, int target, int &view) {
+        std::vector<unsigned char> &data = model_.buffers[0].data;
+        size_t offset = (data.size() + 3) / 4 * 4;
+        // GLB and data URIs count their bytes in 32 bits.
+        if (offset + bytes > std::numeric_limits<uint32_t>::max() - 4096)
+            throw std::length_error("the glTF data would pass the 4 GiB one buffer can hold");
+        data.resize(offset + bytes);
+        tinygltf::BufferView bufferView;
+        bufferView.buffer = 0;
+        bufferView.byteOffset = offset;
+        bufferView.byteLength = bytes;
+        bufferView.target = target;
+        view = static_cast<int>(model_.bufferViews.size());
+        model_.bufferViews.push_back(bufferView);
+        return data.data() + offset;
+    }
+
+    // An accessor of `count` elements over a new view; returns its number.
+    int Accessor(size_t count, int componentType, int type, int target, unsigned char *&bytes) {
+        size_t size = static_cast<size_t>(tinygltf::GetComponentSizeInBytes(componentType)) *
+                      static_cast<size_t>(tinygltf::GetNumComponentsInType(type)) * count;
+        tinygltf::Accessor accessor;
+        bytes = View(size, target, accessor.bufferView);
+        accessor.componentType = componentType;
+        accessor.type = type;
+        accessor.count = count;
+        model_.accessors.push_back(accessor);
+        return static_cast<int>(model_.accessors.size() - 1);
+    }
+
+  private:
+    tinygltf::Model &model_;
+};
+
+template <typename T>
+void Put(unsigned char *&at, T value) {
+    std::memcpy(at, &value, sizeof value);
+    at += sizeof value;
+}
+
+// The skin's mesh: positions in glTF's axes, its triangles, and, with
+// joints, the joints and weights of each vertex. Returns the mesh's number.
+int AddMesh(tinygltf::Model &model, BufferBuilder &buffer, const Item &object, const SkinMesh &skin,
+            const std::vector<Joint> &joints, const std::vector<WeightMap> *weightMaps) {
+    const Mesh &mesh = *object.mesh;
+    tinygltf::Primitive primitive;
+    primitive.mode = TINYGLTF_MODE_TRIANGLES;
+
+    unsigned char *at;
+    int positions = buffer.Accessor(skin.points.size(), TINYGLTF_COMPONENT_TYPE_FLOAT, TINYGLTF_TYPE_VEC3,
+                                    TINYGLTF_TARGET_ARRAY_BUFFER, at);
+    std::array<double, 3> low = {INFINITY, INFINITY, INFINITY}, high = {-INFINITY, -INFINITY, -INFINITY};
+    for (uint32_t point : skin.points) {
+        const auto &p = mesh.points[point];
+        const float mirrored[3] = {p[0], p[1], -p[2]};
+        for (int k = 0; k < 3; ++k) {
+            Put(at, mirrored[k]);
+            low[k] = std::min<double>(low[k], mirrored[k]);
+            high[k] = std::max<double>(high[k], mirrored[k]);
+        }
+    }
+    model.accessors[static_cast<size_t>(positions)].minValues = {low[0], low[1], low[2]};
+    model.accessors[static_cast<size_t>(positions)].maxValues = {high[0], high[1], high[2]};
+    primitive.attributes["POSITION"] = positions;
+
+    // The modeller lists a polygon's corners clockwise seen from its front,
+    // glTF counter-clockwise. Mirroring z mirrors the viewer too, so the
+    // order as seen stays as it was: each triangle is turned round.
+    primitive.indices = buffer.Accessor(skin.triangles * 3, TINYGLTF_COMPONENT_TYPE_UNSIGNED_INT, TINYGLTF_TYPE_SCALAR,
+                                        TINYGLTF_TARGET_ELEMENT_ARRAY_BUFFER, at);
+    std::vector<std::array<float, 3>> corners;
+    std::vector<uint32_t> triangles;
+    for (uint32_t polygon : skin.polygons) {
+        size_t size = mesh.PolygonSize(polygon);
+        const uint32_t *vertices = mesh.PolygonVertices(polygon);
+        corners.resize(size);
+        for (size_t v = 0; v < size; ++v) corners[v] = mesh.points[vertices[v]];
+        triangles.resize(3 * (size - 2));
+        TriangulatePolygon(corners.data(), size, triangles.data());
+        for (size_t t = 0; t < triangles.size(); t += 3) {
+            Put(at, skin.vertexOf[vertices[triangles[t]]]);
+            Put(at, skin.vertexOf[vertices[triangles[t + 2]]]);
+            Put(at, skin.vertexOf[vertices[triangles[t + 1]]]);
+        }
+    }
+
+    if (!joints.empty()) {
+        size_t usable = std::min<size_t>(joints.size(), 65536);
+        std::vector<Influence> influences = Influences(mesh, skin, joints, usable, weightMaps);
+        bool wide = usable > 256;
+        primitive.attributes["JOINTS_0"] =
+            buffer.Accessor(skin.points.size(),
+                            wide ? TINYGLTF_COMPONENT_TYPE_UNSIGNED_SHORT : TINYGLTF_COMPONENT_TYPE_UNSIGNED_BYTE,
+                            TINYGLTF_TYPE_VEC4, TINYGLTF_TARGET_ARRAY_BUFFER, at);
+        for (const Influence &influence : influences)
+            for (uint32_t joint : influence.joint) {
+                if (wide)
+                    Put(at, static_cast<uint16_t>(joint));
+                else
+                    Put(at, static_cast<uint8_t>(joint));
+            }
+        primitive.attributes["WEIGHTS_0"] = buffer.Accessor(skin.points.size(), TINYGLTF_COMPONENT_TYPE_FLOAT,
+                                                            TINYGLTF_TYPE_VEC4, TINYGLTF_TARGET_ARRAY_BUFFER, at);
+        for (const Influence &influence : influences)
+            for (float weight : influence.weight) Put(at, weight);
+    }
+
+    tinygltf::Mesh gltfMesh;
+    gltfMesh.name = ValidUtf8(object.name);
+    gltfMesh.primitives.push_back(primitive);
+    model.meshes.push_back(gltfMesh);
+    return static_cast<int>(model.meshes.size() - 1);
+}
+
+// The skin: its joints and the inverse of each joint's place at rest.
+int AddSkin(tinygltf::Model &model, BufferBuilder &buffer, const std::vector<Joint> &joints, int objectNode,
+            int firstJointNode) {
+    tinygltf::Skin skin;
+    skin.skeleton = objectNode;
+    unsigned char *at;
+    skin.inverseBindMatrices =
+        buffer.Accessor(joints.size(), TINYGLTF_COMPONENT_TYPE_FLOAT, TINYGLTF_TYPE_MAT4, 0, at);
+    for (size_t j = 0; j < joints.size(); ++j) {
+        skin.joints.push_back(firstJointNode + static_cast<int>(j));
+        const Matrix &r = joints[j].worldRotation;
+        Vec back = Apply(Transposed(r), joints[j].worldTranslation);
+        // Column by column: the transposed rotation, then -R^T t.
+        for (int column = 0; column < 3; ++column) {
+            for (int row = 0; row < 3; ++row) Put(at, static_cast<float>(r[column][row]));
+            Put(at, 0.0f);
+        }
+        for (int row = 0; row < 3; ++row) Put(at, static_cast<float>(-back[row]));
+        Put(at, 1.0f);
+    }
+    model.skins.push_back(skin);
+    return static_cast<int>(model.skins.size() - 1);
+}
+
+}  // namespace
+
+std::string ValidUtf8(const std::string &text) {
+    std::string out;
+    for (size_t i = 0; i < text.size();) {
+        unsigned char c = static_cast<unsigned char>(text[i]);
+        size_t length = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+        bool valid = length != 0 && i + length <= text.size();
+        uint32_t code = length == 1 ? c : length == 2 ? c & 0x1F : length == 3 ? c & 0x0F : c & 0x07;
+        for (size_t k = 1; valid && k < length; ++k) {
+            unsigned char next = static_cast<unsigned char>(text[i + k]);
+            valid = (next >> 6) == 2;
+            code = code << 6 | (next & 0x3F);
+        }
+        // Overlong forms, surrogates and code points past U+10FFFF are not UTF-8.
+        static const uint32_t kLeast[5] = {0, 0, 0x80, 0x800, 0x10000};
+        valid = valid && code >= kLeast[length] && code <= 0x10FFFF && !(code >= 0xD800 && code <= 0xDFFF);
+        if (!valid) {
+            out += "\xEF\xBF\xBD";
+            ++i;
+            continue;
+        }
+        out.append(text, i, length);
+        i += length;
+    }
+    return out;
+}
+
+std::vector<std::string> WriteGltf(const Scene &scene, const std::vector<GltfObject> &objects, bool binary,
+                                   std::ostream &out) {
+    std::vector<std::string> warnings;
+    tinygltf::Model model;
+    model.asset.version = "2.0";
+    model.asset.generator = "vexil-host";
+    BufferBuilder buffer(model);
+    tinygltf::Scene gltfScene;
+    for (const GltfObject &wanted : objects) {
+        const Item *object = scene.Find(wanted.id);
+        if (object == nullptr || object->type != ItemType::Object) continue;
+        std::vector<Joint> joints = PlanJoints(scene, *object, warnings);
+        SkinMesh skin;
+        if (object->mesh != nullptr) skin = PlanMesh(*object->mesh, wanted.skeletonPolygon);
+        if (joints.empty() && skin.triangles == 0) continue;
+
+        int objectNode = static_cast<int>(model.nodes.size());
+        int firstJointNode = objectNode + 1;
+        model.nodes.emplace_back();
+        model.nodes.back().name = ValidUtf8(object->name);
+        for (size_t j = 0; j < joints.size(); ++j) {
+            const Joint &joint = joints[j];
+            tinygltf::Node node;
+            node.name = ValidUtf8(joint.bone->name);
+            node.translation = {joint.translation[0], joint.translation[1], joint.translation[2]};
+            node.rotation = {joint.rotation[0], joint.rotation[1], joint.rotation[2], joint.rotation[3]};
+            node.extras = tinygltf::Value(tinygltf::Value::Object{
+                {"restLength", tinygltf::Value(joint.bone->bone.restLength)},
+                {"weightMap", tinygltf::Value(ValidUtf8(joint.bone->bone.weightMap))}});
+            model.nodes.push_back(node);
+            int number = firstJointNode + static_cast<int>(j);
+            int parent = joint.parent < 0 ? objectNode : firstJointNode + joint.parent;
+            model.nodes[static_cast<size_t>(parent)].children.push_back(number);
+        }
+        // The skinned mesh sits on the object's node, a root without a
+        // transform, as glTF asks of a skinned mesh's node.
+        if (skin.triangles > 0)
+            model.nodes[static_cast<size_t>(objectNode)].mesh =
+                AddMesh(model, buffer, *object, skin, joints, wanted.weightMaps);
+        if (!joints.empty()) {
+            int skinNumber = AddSkin(model, buffer, joints, objectNode, firstJointNode);
+            if (skin.triangles > 0) model.nodes[static_cast<size_t>(objectNode)].skin = skinNumber;
+        }
+        gltfScene.nodes.push_back(objectNode);
+    }
+    model.scenes.push_back(gltfScene);
+    model.defaultScene = 0;
+    if (model.buffers[0].data.empty()) {
+        model.buffers.clear();
+    }
+    tinygltf::TinyGLTF writer;
+    writer.WriteGltfSceneToStream(&model, out, false, binary);
+    return warnings;
+}
+
+}  // namespace vexil_host

@@ -1,0 +1,450 @@
+// vexil-host --gltf, read back by readers nobody here wrote: assimp's glTF 2
+// importer for the joints, parents and weights, Khronos's glTF-Validator for
+// the rest. The files are the examples and twenty random rigs dressed in
+// skins, half of them with weight maps.
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <assimp/Importer.hpp>
+#include <assimp/scene.h>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <unistd.h>
+
+#include "cli/program.h"
+#include "file_formats/lwo_writer.h"
+#include "file_formats/mesh_file.h"
+
+namespace {
+
+using Point = std::array<float, 3>;
+using vexil_host::MeshObject;
+using vexil_host::WeightMap;
+
+struct DrawnBone {
+    std::string name;
+    Point joint, tip, roll;
+    std::string parent;  // empty for a root
+};
+
+// What a file must show: its bones as drawn, and each point's weights by
+// bone name.
+struct Expected {
+    std::string path;
+    std::string gltf;  // where its glTF files go, without the extension
+    std::string object;
+    std::vector<DrawnBone> bones;
+    std::map<Point, std::map<std::string, double>> weights;  // by position, z not yet negated
+    std::vector<Point> ambiguous;                            // equally near two bones: not checked
+};
+
+double SegmentDistance(const Point &p, const DrawnBone &bone) {
+    double d[3], w[3], dot = 0, length = 0;
+    for (int k = 0; k < 3; ++k) {
+        d[k] = static_cast<double>(bone.tip[k]) - bone.joint[k];
+        w[k] = static_cast<double>(p[k]) - bone.joint[k];
+        dot += w[k] * d[k];
+        length += d[k] * d[k];
+    }
+    double t = std::clamp(dot / length, 0.0, 1.0), sum = 0;
+    for (int k = 0; k < 3; ++k) sum += (w[k] - t * d[k]) * (w[k] - t * d[k]);
+    return std::sqrt(sum);
+}
+
+// The weights the rules give each point of polygons of three or more
+// corners that are not the drawn skeleton (bones, and triangles named
+// `crossed` that joint searches pass through): the four heaviest positive
+// weights of the maps named after bones, scaled to sum 1, else the nearest
+// bone.
+void ExpectWeights(const MeshObject &object, Expected &expected, const std::string &crossed = "") {
+    const vexil_host::Mesh &mesh = *object.mesh;
+    std::map<std::string, bool> isBone;
+    for (const DrawnBone &bone : expected.bones) isBone[bone.name] = true;
+    isBone[crossed] = !crossed.empty();
+    std::map<uint32_t, std::map<std::string, double>> mapped;
+    for (const WeightMap &map : object.weightMaps) {
+        if (!isBone[map.name]) continue;
+        std::map<uint32_t, double> last;
+        for (size_t i = 0; i < map.points.size(); ++i) last[map.points[i]] = map.weights[i];
+        for (const auto &[point, weight] : last)
+            if (weight > 0) mapped[point][map.name] = weight;
+    }
+    for (size_t polygon = 0; polygon < mesh.PolygonCount(); ++polygon) {
+        if (mesh.PolygonSize(polygon) < 3 || (mesh.PolygonSize(polygon) == 3 && isBone[*mesh.SurfaceOf(polygon)]))
+            continue;
+        for (size_t v = 0; v < mesh.PolygonSize(polygon); ++v) {
+            uint32_t point = mesh.PolygonVertices(polygon)[v];
+            const Point &at = mesh.points[point];
+            std::map<std::string, double> weights;
+            if (mapped.count(point) != 0) {
+                std::vector<std::pair<double, std::string>> heaviest;
+                for (const auto &[name, weight] : mapped[point]) heaviest.push_back({weight, name});
+                std::sort(heaviest.rbegin(), heaviest.rend());
+                heaviest.resize(std::min<size_t>(heaviest.size(), 4));
+                double sum = 0;
+                for (const auto &entry : heaviest) sum += entry.first;
+                for (const auto &entry : heaviest) weights[entry.second] = entry.first / sum;
+            } else {
+                std::vector<std::pair<double, std::string>> distances;
+                for (const DrawnBone &bone : expected.bones) distances.push_back({SegmentDistance(at, bone), bone.name});
+                std::sort(distances.begin(), distances.end());
+                if (distances.size() > 1 && distances[1].first - distances[0].first < 1e-4) {
+                    expected.ambiguous.push_back(at);
+                    continue;
+                }
+                weights[distances[0].second] = 1;
+            }
+            expected.weights[at] = weights;
+        }
+    }
+}
+
+// A random rig in a skin: bone chains and trees in every direction, some
+// joined by connectors, boxes of skin around most bones, loose quadrangles
+// far and near; with `weighed`, weight maps over part of the skin, some
+// with more than four bones, weights of 0 or less, repeated entries, and a
+// map that names no bone.
+Expected RandomRig(uint32_t seed, bool weighed, const std::string &directory) {
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<float> unit(0.0f, 1.0f);
+    MeshObject object;
+    object.name = "Rig";
+    object.mesh = std::make_unique<vexil_host::Mesh>();
+    vexil_host::Mesh &mesh = *object.mesh;
+    Expected expected;
+    expected.path = directory + "/rig" + std::to_string(seed) + ".lwo";
+    expected.gltf = expected.path;
+    expected.object = "rig" + std::to_string(seed);
+    struct Tip {
+        uint32_t point;
+        std::string bone;
+    };
+    std::vector<Tip> tips = {{mesh.AddPoint(0, 0, 0), ""}};
+    int bones = 3 + static_cast<int>(random() % 12);
+    for (int b = 0; b < bones; ++b) {
+        Tip from = tips[random() % tips.size()];
+        Point start = mesh.points[from.point];
+        uint32_t joint = from.point;
+        if (random() % 4 == 0) {
+            start = {start[0] + 0.3f, start[1], start[2] + 0.1f};
+            joint = mesh.AddPoint(start[0], start[1], start[2]);
+            mesh.AddPolygon({from.point, joint}, "Link");
+        }
+        float heading = unit(random) * 6.2831853f, pitch = (unit(random) - 0.5f) * 3.1f;
+        Point direction = {std::cos(pitch) * std::sin(heading), std::sin(pitch), std::cos(pitch) * std::cos(heading)};
+        float length = 0.3f + unit(random) * 2;
+        Point tipAt, side = {direction[1], -direction[0], 0};
+        if (std::fabs(direction[2]) > 0.9f) side = {0, direction[2], -direction[1]};
+        float sideLength = std::sqrt(side[0] * side[0] + side[1] * side[1] + side[2] * side[2]);
+        Point rollAt;
+        for (int k = 0; k < 3; ++k) {
+            tipAt[k] = start[k] + direction[k] * length;
+            rollAt[k] = start[k] + side[k] / sideLength * 0.1f * length;
+        }
+        std::string name = "Bone" + std::to_string(b);
+        uint32_t tip = mesh.AddPoint(tipAt[0], tipAt[1], tipAt[2]);
+        mesh.AddPolygon({joint, tip, mesh.AddPoint(rollAt[0], rollAt[1], rollAt[2])}, name);
+        expected.bones.push_back({name, mesh.points[joint], tipAt, rollAt, from.bone});
+        tips.push_back({tip, name});
+        if (random() % 10 < 7) {
+            // A box from the joint to the tip.
+            uint32_t corner[8];
+            float half = 0.05f + 0.1f * unit(random);
+            for (int c = 0; c < 8; ++c) {
+                const Point &centre = c < 4 ? start : tipAt;
+                float u = (c & 1) ? half : -half, w = (c & 2) ? half : -half;
+                corner[c] = mesh.AddPoint(centre[0] + u, centre[1] + w, centre[2] + u * w);
+            }
+            const int faces[6][4] = {{0, 1, 3, 2}, {4, 6, 7, 5}, {0, 4, 5, 1}, {2, 3, 7, 6}, {0, 2, 6, 4}, {1, 5, 7, 3}};
+            for (const auto &face : faces)
+                mesh.AddPolygon({corner[face[0]], corner[face[1]], corner[face[2]], corner[face[3]]}, "Skin");
+        }
+    }
+    for (int q = 0; q < 6; ++q) {
+        float reach = q < 3 ? 3 : 300;
+        Point at = {(unit(random) - 0.5f) * reach, (unit(random) - 0.5f) * reach, (unit(random) - 0.5f) * reach};
+        mesh.AddPolygon({mesh.AddPoint(at[0], at[1], at[2]), mesh.AddPoint(at[0] + 0.5f, at[1], at[2]),
+                         mesh.AddPoint(at[0] + 0.5f, at[1] + 0.5f, at[2]), mesh.AddPoint(at[0], at[1] + 0.5f, at[2])},
+                        "Skin");
+    }
+    if (weighed) {
+        std::vector<std::string> names = {"Nobody"};
+        for (const DrawnBone &bone : expected.bones) names.push_back(bone.name);
+        for (const std::string &name : names) object.weightMaps.push_back({name, {}, {}});
+        for (uint32_t point = 0; point < mesh.points.size(); ++point) {
+            if (random() % 3 == 0) continue;
+            int maps = 1 + static_cast<int>(random() % 6);
+            for (int m = 0; m < maps; ++m) {
+                WeightMap &map = object.weightMaps[random() % object.weightMaps.size()];
+                map.points.push_back(point);
+                map.weights.push_back(unit(random) * 1.2f - 0.2f);
+            }
+        }
+    }
+    ExpectWeights(object, expected);
+    std::vector<MeshObject> objects;
+    objects.push_back(std::move(object));
+    std::ofstream(expected.path, std::ios::binary) << vexil_host::WriteLwo(objects);
+    return expected;
+}
+
+// Runs vexil-host in this process; returns what it printed.
+std::string RunHost(const std::vector<std::string> &arguments) {
+    std::vector<std::string> line = {"--module", VEXIL_MODULE_PATH, "--quiet"};
+    line.insert(line.end(), arguments.begin(), arguments.end());
+    std::ostringstream out, err;
+    int status = vexil_host::RunProgram(line, ".", out, err);
+    EXPECT_EQ(status, vexil_host::kExitDone) << err.str();
+    return out.str();
+}
+
+// An example: its bones as drawn (every triangle of a name of its own),
+// their parents as the scene holds them.
+Expected Example(const std::string &file, const std::string &object, const std::string &crossed = "") {
+    Expected expected;
+    expected.path = std::string(VEXIL_EXAMPLES_DIR) + "/" + file;
+    expected.gltf = ::testing::TempDir() + "vexil_gltf_" + std::to_string(::getpid()) + "_" + file;
+    expected.object = object;
+    std::vector<MeshObject> objects = vexil_host::ReadMeshFile(expected.path);
+    nlohmann::json scene = nlohmann::json::parse(RunHost({"--scene", "-", expected.path}));
+    for (const auto &bone : scene["objects"][0]["bones"]) {
+        const vexil_host::Mesh &mesh = *objects[0].mesh;
+        for (size_t polygon = 0; polygon < mesh.PolygonCount(); ++polygon) {
+            if (mesh.PolygonSize(polygon) != 3 || *mesh.SurfaceOf(polygon) != bone["name"]) continue;
+            Point c[3];
+            for (int i = 0; i < 3; ++i) c[i] = mesh.points[mesh.PolygonVertices(polygon)[i]];
+            auto length = [&](int a, int b) {
+                return std::hypot(c[a][0] - c[b][0], c[a][1] - c[b][1], c[a][2] - c[b][2]);
+            };
+            double opposite[3] = {length(1, 2), length(2, 0), length(0, 1)};
+            int joint = static_cast<int>(std::max_element(opposite, opposite + 3) - opposite);
+            int a = (joint + 1) % 3, b = (joint + 2) % 3;
+            int tip = length(joint, a) > length(joint, b) ? a : b;
+            expected.bones.push_back(
+                {bone["name"], c[joint], c[tip], c[3 - joint - tip], bone["parent"].is_null() ? "" : bone["parent"]});
+        }
+    }
+    ExpectWeights(objects[0], expected, crossed);
+    return expected;
+}
+
+std::vector<Expected> &Files() {
+    static std::vector<Expected> files = [] {
+        std::string directory = ::testing::TempDir() + "vexil_gltf_" + std::to_string(::getpid());
+        std::system(("mkdir -p \"" + directory + "\"").c_str());
+        std::vector<Expected> files = {Example("arm.obj", "Arm"), Example("hand.obj", "Hand"),
+                                       Example("biped.obj", "Biped"), Example("tail.obj", "Tail", "Fin"),
+                                       Example("biped_dressed.obj", "Biped"),
+                                       Example("biped_dressed.lwo", "biped_dressed")};
+        for (uint32_t seed = 1; seed <= 20; ++seed) files.push_back(RandomRig(seed, seed % 2 == 0, directory));
+        return files;
+    }();
+    return files;
+}
+
+aiMatrix4x4 WorldOf(const aiNode *node) {
+    aiMatrix4x4 world;
+    for (; node != nullptr; node = node->mParent) world = node->mTransformation * world;
+    return world;
+}
+
+void CheckReadBack(const Expected &expected, const std::string &gltf) {
+    Assimp::Importer importer;
+    const aiScene *scene = importer.ReadFile(gltf, 0);
+    ASSERT_NE(scene, nullptr) << gltf << ": " << importer.GetErrorString();
+    const aiNode *object = scene->mRootNode->FindNode(expected.object.c_str());
+    ASSERT_NE(object, nullptr) << gltf;
+    for (const DrawnBone &bone : expected.bones) {
+        const aiNode *node = object->FindNode(bone.name.c_str());
+        ASSERT_NE(node, nullptr) << gltf << " " << bone.name;
+        EXPECT_EQ(node->mParent->mName.C_Str(), bone.parent.empty() ? expected.object : bone.parent) << bone.name;
+        aiMatrix4x4 world = WorldOf(node);
+        const aiVector3D joint(bone.joint[0], bone.joint[1], -bone.joint[2]);
+        const aiVector3D read(world.a4, world.b4, world.c4);
+        for (int k = 0; k < 3; ++k)
+            EXPECT_NEAR(read[k], joint[k], 1e-4 * (1 + std::fabs(joint[k]))) << gltf << " " << bone.name << " " << k;
+        // Local +Z towards the tip, +Y towards the roll side, +X making the
+        // frame right-handed, all in glTF's axes.
+        aiVector3D z = aiVector3D(bone.tip[0], bone.tip[1], -bone.tip[2]) - joint;
+        aiVector3D roll = aiVector3D(bone.roll[0], bone.roll[1], -bone.roll[2]) - joint;
+        z.Normalize();
+        aiVector3D y = roll - z * (roll * z);
+        y.Normalize();
+        const aiVector3D axes[3] = {y ^ z, y, z};
+        for (int axis = 0; axis < 3; ++axis)
+            for (int k = 0; k < 3; ++k)
+                EXPECT_NEAR(world[k][axis], axes[axis][k], 1e-3) << gltf << " " << bone.name << " axis " << axis;
+    }
+    // Each bone's inverse bind matrix undoes its joint's place at rest.
+    for (unsigned m = 0; m < scene->mNumMeshes; ++m)
+        for (unsigned b = 0; b < scene->mMeshes[m]->mNumBones; ++b) {
+            const aiBone &bone = *scene->mMeshes[m]->mBones[b];
+            aiMatrix4x4 product = WorldOf(scene->mRootNode->FindNode(bone.mName)) * bone.mOffsetMatrix;
+            for (int row = 0; row < 4; ++row)
+                for (int column = 0; column < 4; ++column)
+                    EXPECT_NEAR(product[row][column], row == column ? 1 : 0, 1e-4) << gltf << " " << bone.mName.C_Str();
+        }
+    std::map<Point, bool> seen;
+    for (unsigned m = 0; m < scene->mNumMeshes; ++m) {
+        const aiMesh &mesh = *scene->mMeshes[m];
+        std::vector<std::map<std::string, double>> weights(mesh.mNumVertices);
+        for (unsigned b = 0; b < mesh.mNumBones; ++b)
+            for (unsigned w = 0; w < mesh.mBones[b]->mNumWeights; ++w) {
+                const aiVertexWeight &weight = mesh.mBones[b]->mWeights[w];
+                if (weight.mWeight != 0) weights[weight.mVertexId][mesh.mBones[b]->mName.C_Str()] = weight.mWeight;
+            }
+        for (unsigned v = 0; v < mesh.mNumVertices; ++v) {
+            const aiVector3D &p = mesh.mVertices[v];
+            Point at = {p.x, p.y, -p.z};
+            seen[at] = true;
+            if (std::find(expected.ambiguous.begin(), expected.ambiguous.end(), at) != expected.ambiguous.end())
+                continue;
+            auto found = expected.weights.find(at);
+            ASSERT_NE(found, expected.weights.end()) << gltf << ": vertex " << v << " is no point of the skin";
+            ASSERT_EQ(weights[v].size(), found->second.size()) << gltf << ": vertex " << v;
+            for (const auto &[bone, weight] : found->second) EXPECT_NEAR(weights[v][bone], weight, 1e-6) << bone;
+        }
+    }
+    for (const auto &entry : expected.weights) EXPECT_TRUE(seen[entry.first]) << gltf << ": a point of the skin is missing";
+}
+
+TEST(GltfExport, assimpReadsBackEveryJointParentAndWeight) {
+    for (const Expected &file : Files()) {
+        for (const char *extension : {".glb", ".gltf"}) {
+            std::string gltf = file.gltf + extension;
+            RunHost({"--gltf", gltf, file.path});
+            CheckReadBack(file, gltf);
+        }
+    }
+}
+
+TEST(GltfExport, khronosValidatorFindsNoErrorOrWarning) {
+    std::string command = "node \"" VEXIL_SOURCE_DIR "/tests/validate_gltf.js\"";
+    for (const Expected &file : Files())
+        for (const char *extension : {".glb", ".gltf"}) {
+            RunHost({"--gltf", file.gltf + extension, file.path});
+            command += " \"" + file.gltf + extension + "\"";
+        }
+    FILE *pipe = popen((command + " 2>&1").c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string report;
+    char buffer[4096];
+    for (size_t count; (count = fread(buffer, 1, sizeof buffer, pipe)) > 0;) report.append(buffer, count);
+    EXPECT_EQ(pclose(pipe), 0) << report;
+    size_t clean = 0;
+    for (size_t at = report.find(": 0 errors, 0 warnings"); at != std::string::npos; at = report.find(": 0 errors", at + 1))
+        ++clean;
+    EXPECT_EQ(clean, 2 * Files().size()) << report;
+}
+
+TEST(GltfExport, facesOfTheDressedBipedPointOutwards) {
+    // The modeller's winding, turned for glTF's: each face's normal, by the
+    // counter-clockwise rule, points away from the middle of its box.
+    std::string gltf = Files()[5].gltf + ".glb";
+    RunHost({"--gltf", gltf, Files()[5].path});
+    Assimp::Importer importer;
+    const aiScene *scene = importer.ReadFile(gltf, 0);
+    ASSERT_NE(scene, nullptr);
+    const aiMesh &mesh = *scene->mMeshes[0];
+    ASSERT_EQ(mesh.mNumVertices, 19u * 8);
+    for (unsigned f = 0; f < mesh.mNumFaces; ++f) {
+        const unsigned *corner = mesh.mFaces[f].mIndices;
+        unsigned box = corner[0] / 8;
+        aiVector3D middle(0, 0, 0), centroid(0, 0, 0);
+        for (unsigned v = 0; v < 8; ++v) middle += mesh.mVertices[box * 8 + v] / 8.0f;
+        for (unsigned c = 0; c < 3; ++c) centroid += mesh.mVertices[corner[c]] / 3.0f;
+        aiVector3D normal = (mesh.mVertices[corner[1]] - mesh.mVertices[corner[0]]) ^
+                            (mesh.mVertices[corner[2]] - mesh.mVertices[corner[0]]);
+        EXPECT_GT(normal * (centroid - middle), 0) << "face " << f;
+    }
+}
+
+TEST(GltfExport, pivotModeWritesTheSameJoints) {
+    for (const char *example : {"arm.obj", "biped.obj", "tail.obj"}) {
+        std::string input = std::string(VEXIL_EXAMPLES_DIR) + "/" + example;
+        std::string plain = ::testing::TempDir() + "plain.gltf", pivot = ::testing::TempDir() + "pivot.gltf";
+        RunHost({"--gltf", plain, input});
+        RunHost({"--pivot-rotate", "--gltf", pivot, input});
+        nlohmann::json a = nlohmann::json::parse(std::ifstream(plain)), b = nlohmann::json::parse(std::ifstream(pivot));
+        ASSERT_EQ(a["nodes"].size(), b["nodes"].size()) << example;
+        for (size_t n = 0; n < a["nodes"].size(); ++n)
+            for (const char *field : {"translation", "rotation"})
+                for (size_t k = 0; k < a["nodes"][n].value(field, nlohmann::json::array()).size(); ++k)
+                    EXPECT_NEAR(a["nodes"][n][field][k].get<double>(), b["nodes"][n][field][k].get<double>(), 1e-5)
+                        << example << " node " << n << " " << field;
+    }
+}
+
+// Runs vexil-host --gltf on an OBJ text; returns the JSON file and what it
+// said on standard error.
+std::pair<nlohmann::json, std::string> Export(const std::string &obj) {
+    std::string input = ::testing::TempDir() + "edge.obj", gltf = ::testing::TempDir() + "edge.gltf";
+    std::ofstream(input, std::ios::binary) << obj;
+    std::ostringstream out, err;
+    vexil_host::RunProgram({"--module", VEXIL_MODULE_PATH, "--gltf", gltf, input}, ".", out, err);
+    return {nlohmann::json::parse(std::ifstream(gltf)), err.str()};
+}
+
+TEST(GltfExport, writesWhatEachKindOfObjectHas) {
+    const std::string bone = "v 0 0 0\nv 0 1 0\nv 0.1 0 0\n";
+    const struct {
+        const char *what;
+        std::string obj;
+        std::vector<std::string> nodes;  // name (children), in file order
+        size_t meshes, skins;
+        std::string warning;
+    } cases[] = {
+        {"bones without polygons", "o Arm\n" + bone + "usemtl Upper\nf 1 2 3\n", {"Arm (1)", "Upper (0)"}, 0, 1, ""},
+        {"polygons without bones, and an object of connectors only",
+         "o Plate\nv 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\nf 1 2 3 4\no Wire\nl 1 2\n", {"Plate (0)"}, 1, 0, ""},
+        {"a name that is not UTF-8", "o Arm\n" + bone + "usemtl Up\xffper\nf 1 2 3\n", {"Arm (1)", "Up\xEF\xBF\xBDper (0)"},
+         0, 1, ""},
+        {"a bone whose rest values are not finite", "o Huge\nv -3e38 0 0\nv 3e38 0 0\nv -3e38 3e37 0\nusemtl Huge\nf 1 2 3\n",
+         {}, 0, 0, "bone 'Huge' of object 'Huge' is left out of the glTF file: its rest values are not finite numbers"},
+    };
+    for (const auto &c : cases) {
+        auto [file, err] = Export(c.obj);
+        std::vector<std::string> nodes;
+        for (const auto &node : file.value("nodes", nlohmann::json::array()))
+            nodes.push_back(node["name"].get<std::string>() + " (" +
+                            std::to_string(node.value("children", nlohmann::json::array()).size()) + ")");
+        EXPECT_EQ(nodes, c.nodes) << c.what;
+        EXPECT_EQ(file.value("meshes", nlohmann::json::array()).size(), c.meshes) << c.what;
+        EXPECT_EQ(file.value("skins", nlohmann::json::array()).size(), c.skins) << c.what;
+        if (c.warning.empty())
+            EXPECT_EQ(err, "") << c.what;
+        else
+            EXPECT_NE(err.find(c.warning), std::string::npos) << c.what << ": " << err;
+    }
+}
+
+TEST(GltfExport, aPointEquallyNearTwoBonesFollowsTheFirstInDepthFirstOrder) {
+    // Two roots mirrored about x = 0 and a quadrangle on that plane: the
+    // bone the module made first wins, whichever side it is on.
+    const std::string left = "usemtl Left\nf 1 2 3\n", right = "usemtl Right\nf 4 5 6\n";
+    const std::string points = "o Pair\nv -1 0 0\nv -1 1 0\nv -1.1 0 0\nv 1 0 0\nv 1 1 0\nv 1.1 0 0\n"
+                               "v 0 0 -0.5\nv 0 1 -0.5\nv 0 1 0.5\nv 0 0 0.5\nusemtl Skin\nf 7 8 9 10\n";
+    for (const auto &[order, first] : {std::pair<std::string, std::string>{left + right, "Left"}, {right + left, "Right"}}) {
+        std::string input = ::testing::TempDir() + "pair.obj", gltf = ::testing::TempDir() + "pair.glb";
+        std::ofstream(input, std::ios::binary) << points + order;
+        RunHost({"--gltf", gltf, input});
+        Assimp::Importer importer;
+        const aiScene *scene = importer.ReadFile(gltf, 0);
+        ASSERT_NE(scene, nullptr);
+        const aiMesh &mesh = *scene->mMeshes[0];
+        for (unsigned b = 0; b < mesh.mNumBones; ++b) {
+            unsigned weighted = 0;
+            for (unsigned w = 0; w < mesh.mBones[b]->mNumWeights; ++w) weighted += mesh.mBones[b]->mWeights[w].mWeight > 0;
+            EXPECT_EQ(weighted, mesh.mBones[b]->mName.C_Str() == first ? 4u : 0u) << first;
+        }
+    }
+}
+
+}  // namespace
