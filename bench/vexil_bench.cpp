@@ -2,9 +2,12 @@
 // generated meshes, beside the time the host needs merely to walk the same
 // mesh, and the literal reference where it finishes.
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <string>
@@ -12,9 +15,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include "file_formats/gltf_writer.h"
 #include "host/module_loader.h"
 #include "host/services.h"
 #include "reference/literal_search.h"
+#include "rig_check/diagnosis.h"
 #include "rig_check/rig_report.h"
 #include "shell/services.h"
 #include "skeleton/bone_record.h"
@@ -264,6 +269,61 @@ void TimeDiagnosis(benchmark::State &state, const Mesh &mesh, bool explain) {
     state.counters["text_bytes"] = static_cast<double>(textBytes);
 }
 
+// Takes bytes and keeps none: what writing costs beyond making the bytes is
+// the system's.
+class CountingSink : public std::streambuf {
+  public:
+    size_t bytes = 0;
+
+  protected:
+    std::streamsize xsputn(const char *, std::streamsize count) override {
+        bytes += static_cast<size_t>(count);
+        return count;
+    }
+    int_type overflow(int_type c) override {
+        ++bytes;
+        return traits_type::not_eof(c);
+    }
+};
+
+// vexil-host --gltf after the module's run: the mesh without its drawn
+// skeleton, every point weighted by its nearest bone, written as binary
+// glTF, to a file when `toFile`, else to a sink.
+void TimeGltfExport(benchmark::State &state, const Mesh &mesh, bool toFile) {
+    Scene scene;
+    LWItemID object = scene.AddObject("Rig", CopyOf(mesh));
+    scene.selection = {object};
+    StandInHost host(scene, CountingHost());
+    vexil_host::LoadedModule module(VEXIL_MODULE_PATH);
+    if (module.Activation()(LWLAYOUTGENERIC_VERSION, host.Global(), host.Generic(), nullptr) != AFUNC_OK)
+        state.SkipWithError("the module failed");
+    vexil_host::GltfObject written;
+    written.id = object;
+    written.skeletonPolygon.assign(mesh.PolygonCount(), false);
+    LWMeshInfo *info = host.MeshOf(object);
+    for (LWPolID polygon : DiagnoseMesh(info).skeletonPolygons)
+        written.skeletonPolygon[vexil_host::PolygonIndexOf(polygon, mesh.PolygonCount())] = true;
+    info->destroy(info);
+    std::string path = "/tmp/vexil-bench-" + std::to_string(::getpid()) + ".glb";
+    size_t bytes = 0;
+    for (auto _ : state) {
+        if (toFile) {
+            std::ofstream out(path, std::ios::binary);
+            vexil_host::WriteGltf(scene, {written}, true, out);
+            out.flush();
+            bytes = static_cast<size_t>(out.tellp());
+        } else {
+            CountingSink sink;
+            std::ostream out(&sink);
+            vexil_host::WriteGltf(scene, {written}, true, out);
+            bytes = sink.bytes;
+        }
+    }
+    std::remove(path.c_str());
+    state.counters["file_MiB"] = static_cast<double>(bytes) / (1 << 20);
+    ReportPeakMemory(state);
+}
+
 // Scans the mesh, then times hierarchy building alone by the given search.
 template <typename FindParentsFunction>
 void TimeHierarchy(benchmark::State &state, const Mesh &mesh, FindParentsFunction findParents) {
@@ -302,6 +362,8 @@ const Mesh &Body() { return Once([] { return BodyOfTriangles(); }); }
 
 void A_Character_Activation(benchmark::State &state) { TimeActivation(state, Character(), 1); }
 void A_Character_BareWalk(benchmark::State &state) { TimeBareWalk(state, Character()); }
+void A_Character_GltfExport(benchmark::State &state) { TimeGltfExport(state, Character(), false); }
+void A_Character_GltfExportToFile(benchmark::State &state) { TimeGltfExport(state, Character(), true); }
 void B_ConnectorChain_Activation(benchmark::State &state) { TimeActivation(state, Chain(), 1); }
 void B_ConnectorChain_BareWalk(benchmark::State &state) { TimeBareWalk(state, Chain()); }
 void B_ConnectorChain_Hierarchy(benchmark::State &state) { TimeHierarchy(state, Chain(), FindParents); }
@@ -326,6 +388,8 @@ void F_Body_WarningsAndExplain(benchmark::State &state) { TimeDiagnosis(state, B
 
 BENCHMARK(A_Character_Activation)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(A_Character_BareWalk)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(A_Character_GltfExport)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(A_Character_GltfExportToFile)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(B_ConnectorChain_Activation)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(B_ConnectorChain_BareWalk)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(B_ConnectorChain_Hierarchy)->Unit(benchmark::kMillisecond)->Iterations(5);

@@ -204,47 +204,49 @@ std::vector<Joint> PlanJoints(const Scene &scene, const Item &object, std::vecto
 // The object's polygons the skin is made of, and the points they use.
 struct SkinMesh {
     std::vector<uint32_t> polygons;
-    std::vector<uint32_t> points;  // mesh point of each vertex, ascending
+    std::vector<uint32_t> points;    // mesh point of each vertex, ascending
     std::vector<uint32_t> vertexOf;  // vertex of each mesh point used
     size_t triangles = 0;
+    std::array<double, 3> low = {INFINITY, INFINITY, INFINITY}, high = {-INFINITY, -INFINITY, -INFINITY};
 };
 
 SkinMesh PlanMesh(const Mesh &mesh, const std::vector<bool> &skeletonPolygon) {
     SkinMesh skin;
-    std::vector<bool> used(mesh.points.size(), false);
+    std::vector<uint8_t> used(mesh.points.size(), 0);
     for (size_t polygon = 0; polygon < mesh.PolygonCount(); ++polygon) {
         size_t size = mesh.PolygonSize(polygon);
         if (size < 3 || (polygon < skeletonPolygon.size() && skeletonPolygon[polygon])) continue;
         skin.polygons.push_back(static_cast<uint32_t>(polygon));
         skin.triangles += size - 2;
         const uint32_t *vertices = mesh.PolygonVertices(polygon);
-        for (size_t v = 0; v < size; ++v) used[vertices[v]] = true;
+        for (size_t v = 0; v < size; ++v) used[vertices[v]] = 1;
     }
     skin.vertexOf.assign(mesh.points.size(), UINT32_MAX);
+    skin.points.reserve(mesh.points.size());
+    std::array<float, 3> low = {INFINITY, INFINITY, INFINITY}, high = {-INFINITY, -INFINITY, -INFINITY};
     for (uint32_t point = 0; point < mesh.points.size(); ++point) {
         if (!used[point]) continue;
         skin.vertexOf[point] = static_cast<uint32_t>(skin.points.size());
         skin.points.push_back(point);
+        for (int k = 0; k < 3; ++k) {
+            low[k] = std::min(low[k], mesh.points[point][k]);
+            high[k] = std::max(high[k], mesh.points[point][k]);
+        }
     }
+    for (int k = 0; k < 3; ++k) skin.low[k] = low[k], skin.high[k] = high[k];
     return skin;
 }
 
-// Up to four joints and their weights for one vertex, the weights summing
-// to 1; unused places hold joint 0 with weight 0.
-struct Influence {
-    uint32_t joint[4];
-    float weight[4];
-};
-
-// For each vertex of the skin: the joints whose weight maps give the point
-// a weight above 0, the four heaviest of them (the earlier joint first
-// where weights are equal), scaled to sum 1; a vertex that no map gives a
-// weight follows the nearest bone, with weight 1. Only the first `usable`
-// joints take part: JOINTS_0 cannot name more than 65536.
-std::vector<Influence> Influences(const Mesh &mesh, const SkinMesh &skin, const std::vector<Joint> &joints,
-                                  size_t usable, const std::vector<WeightMap> *weightMaps) {
-    std::vector<Influence> influences(skin.points.size());
-    // Per vertex, weights from the maps: (vertex, joint, weight).
+// Writes each vertex's JOINTS_0 and WEIGHTS_0: the joints whose weight maps
+// give the point a weight above 0, the four heaviest of them (the earlier
+// joint first where weights are equal), scaled to sum 1; a vertex that no
+// map gives a weight follows the nearest bone, with weight 1. Unused places
+// hold joint 0 with weight 0. Only the first `usable` joints take part:
+// JOINTS_0 cannot name more than 65536.
+void WriteInfluences(const Mesh &mesh, const SkinMesh &skin, const std::vector<Joint> &joints, size_t usable,
+                     const std::vector<WeightMap> *weightMaps, bool wide, unsigned char *jointsOut,
+                     unsigned char *weightsOut) {
+    // Weights from the maps, per vertex: (vertex, joint, weight).
     struct Weighed {
         uint32_t vertex, joint;
         float weight;
@@ -273,63 +275,72 @@ std::vector<Influence> Influences(const Mesh &mesh, const SkinMesh &skin, const 
             return a.joint < b.joint;
         });
     }
-    std::array<double, 3> low = {INFINITY, INFINITY, INFINITY}, high = {-INFINITY, -INFINITY, -INFINITY};
-    auto widen = [&](const std::array<double, 3> &p) {
-        for (int k = 0; k < 3; ++k) low[k] = std::min(low[k], p[k]), high[k] = std::max(high[k], p[k]);
-    };
+    std::array<double, 3> low = skin.low, high = skin.high;
     std::vector<BoneSegment> segments;
     for (size_t j = 0; j < usable; ++j) {
         segments.push_back(joints[j].segment);
-        widen(joints[j].segment.joint);
-        widen(joints[j].segment.tip);
-    }
-    for (uint32_t point : skin.points) {
-        const auto &p = mesh.points[point];
-        widen({p[0], p[1], p[2]});
+        for (const Vec &end : {joints[j].segment.joint, joints[j].segment.tip})
+            for (int k = 0; k < 3; ++k) low[k] = std::min(low[k], end[k]), high[k] = std::max(high[k], end[k]);
     }
     NearestBone nearest(std::move(segments), low, high);
     size_t next = 0;
     for (uint32_t vertex = 0; vertex < skin.points.size(); ++vertex) {
-        Influence &influence = influences[vertex];
-        std::fill(std::begin(influence.joint), std::end(influence.joint), 0u);
-        std::fill(std::begin(influence.weight), std::end(influence.weight), 0.0f);
+        uint32_t joint[4] = {0, 0, 0, 0};
+        float weight[4] = {0, 0, 0, 0};
         size_t first = next;
         while (next < weighed.size() && weighed[next].vertex == vertex) ++next;
         size_t count = std::min<size_t>(next - first, 4);
         if (count == 0) {
-            influence.joint[0] = nearest.Find(mesh.points[skin.points[vertex]]);
-            influence.weight[0] = 1;
-            continue;
+            joint[0] = nearest.Find(mesh.points[skin.points[vertex]]);
+            weight[0] = 1;
+        } else {
+            double sum = 0;
+            for (size_t i = 0; i < count; ++i) sum += weighed[first + i].weight;
+            float rest = 0;
+            for (size_t i = count; i-- > 1;) {
+                joint[i] = weighed[first + i].joint;
+                weight[i] = static_cast<float>(weighed[first + i].weight / sum);
+                rest += weight[i];
+            }
+            // The heaviest takes what the others leave, so the sum is 1 in float.
+            joint[0] = weighed[first].joint;
+            weight[0] = 1.0f - rest;
         }
-        double sum = 0;
-        for (size_t i = 0; i < count; ++i) sum += weighed[first + i].weight;
-        float rest = 0;
-        for (size_t i = count; i-- > 1;) {
-            influence.joint[i] = weighed[first + i].joint;
-            influence.weight[i] = static_cast<float>(weighed[first + i].weight / sum);
-            rest += influence.weight[i];
+        for (int i = 0; i < 4; ++i) {
+            if (wide) {
+                uint16_t narrow = static_cast<uint16_t>(joint[i]);
+                std::memcpy(jointsOut, &narrow, sizeof narrow);
+                jointsOut += sizeof narrow;
+            } else {
+                *jointsOut++ = static_cast<uint8_t>(joint[i]);
+            }
         }
-        // The heaviest takes what the others leave, so the sum is 1 in float.
-        influence.joint[0] = weighed[first].joint;
-        influence.weight[0] = 1.0f - rest;
+        std::memcpy(weightsOut, weight, sizeof weight);
+        weightsOut += sizeof weight;
     }
-    return influences;
 }
+
+size_t UsableJoints(const std::vector<Joint> &joints) { return std::min<size_t>(joints.size(), 65536); }
 
 // One glTF buffer, filled section by section, each section a buffer view.
 class BufferBuilder {
   public:
-    explicit BufferBuilder(tinygltf::Model &model) : model_(model) {
+    // `bytes`: room for every section, so that the buffer is allocated once.
+    BufferBuilder(tinygltf::Model &model, size_t bytes) : model_(model) {
+        // GLB and data URIs count their bytes in 32 bits.
+        if (bytes > std::numeric_limits<uint32_t>::max() - 4096)
+            throw std::length_error("the glTF data would pass the 4 GiB one buffer can hold");
         model_.buffers.emplace_back();
+        model_.buffers[0].data.reserve(bytes);
     }
+
+    // A section's size, padded as each view begins on a 4-byte boundary.
+    static size_t Padded(size_t bytes) { return (bytes + 3) / 4 * 4; }
 
     // A view of `bytes` bytes for an accessor, and where to write them.
     unsigned char *View(size_t bytes, int target, int &view) {
         std::vector<unsigned char> &data = model_.buffers[0].data;
-        size_t offset = (data.size() + 3) / 4 * 4;
-        // GLB and data URIs count their bytes in 32 bits.
-        if (offset + bytes > std::numeric_limits<uint32_t>::max() - 4096)
-            throw std::length_error("the glTF data would pass the 4 GiB one buffer can hold");
+        size_t offset = Padded(data.size());
         data.resize(offset + bytes);
         tinygltf::BufferView bufferView;
         bufferView.buffer = 0;
@@ -375,18 +386,14 @@ int AddMesh(tinygltf::Model &model, BufferBuilder &buffer, const Item &object, c
     unsigned char *at;
     int positions = buffer.Accessor(skin.points.size(), TINYGLTF_COMPONENT_TYPE_FLOAT, TINYGLTF_TYPE_VEC3,
                                     TINYGLTF_TARGET_ARRAY_BUFFER, at);
-    std::array<double, 3> low = {INFINITY, INFINITY, INFINITY}, high = {-INFINITY, -INFINITY, -INFINITY};
     for (uint32_t point : skin.points) {
         const auto &p = mesh.points[point];
         const float mirrored[3] = {p[0], p[1], -p[2]};
-        for (int k = 0; k < 3; ++k) {
-            Put(at, mirrored[k]);
-            low[k] = std::min<double>(low[k], mirrored[k]);
-            high[k] = std::max<double>(high[k], mirrored[k]);
-        }
+        std::memcpy(at, mirrored, sizeof mirrored);
+        at += sizeof mirrored;
     }
-    model.accessors[static_cast<size_t>(positions)].minValues = {low[0], low[1], low[2]};
-    model.accessors[static_cast<size_t>(positions)].maxValues = {high[0], high[1], high[2]};
+    model.accessors[static_cast<size_t>(positions)].minValues = {skin.low[0], skin.low[1], -skin.high[2]};
+    model.accessors[static_cast<size_t>(positions)].maxValues = {skin.high[0], skin.high[1], -skin.low[2]};
     primitive.attributes["POSITION"] = positions;
 
     // The modeller lists a polygon's corners clockwise seen from its front,
@@ -404,31 +411,24 @@ int AddMesh(tinygltf::Model &model, BufferBuilder &buffer, const Item &object, c
         triangles.resize(3 * (size - 2));
         TriangulatePolygon(corners.data(), size, triangles.data());
         for (size_t t = 0; t < triangles.size(); t += 3) {
-            Put(at, skin.vertexOf[vertices[triangles[t]]]);
-            Put(at, skin.vertexOf[vertices[triangles[t + 2]]]);
-            Put(at, skin.vertexOf[vertices[triangles[t + 1]]]);
+            const uint32_t turned[3] = {skin.vertexOf[vertices[triangles[t]]], skin.vertexOf[vertices[triangles[t + 2]]],
+                                        skin.vertexOf[vertices[triangles[t + 1]]]};
+            std::memcpy(at, turned, sizeof turned);
+            at += sizeof turned;
         }
     }
 
     if (!joints.empty()) {
-        size_t usable = std::min<size_t>(joints.size(), 65536);
-        std::vector<Influence> influences = Influences(mesh, skin, joints, usable, weightMaps);
+        size_t usable = UsableJoints(joints);
         bool wide = usable > 256;
+        unsigned char *jointsAt, *weightsAt;
         primitive.attributes["JOINTS_0"] =
             buffer.Accessor(skin.points.size(),
                             wide ? TINYGLTF_COMPONENT_TYPE_UNSIGNED_SHORT : TINYGLTF_COMPONENT_TYPE_UNSIGNED_BYTE,
-                            TINYGLTF_TYPE_VEC4, TINYGLTF_TARGET_ARRAY_BUFFER, at);
-        for (const Influence &influence : influences)
-            for (uint32_t joint : influence.joint) {
-                if (wide)
-                    Put(at, static_cast<uint16_t>(joint));
-                else
-                    Put(at, static_cast<uint8_t>(joint));
-            }
+                            TINYGLTF_TYPE_VEC4, TINYGLTF_TARGET_ARRAY_BUFFER, jointsAt);
         primitive.attributes["WEIGHTS_0"] = buffer.Accessor(skin.points.size(), TINYGLTF_COMPONENT_TYPE_FLOAT,
-                                                            TINYGLTF_TYPE_VEC4, TINYGLTF_TARGET_ARRAY_BUFFER, at);
-        for (const Influence &influence : influences)
-            for (float weight : influence.weight) Put(at, weight);
+                                                            TINYGLTF_TYPE_VEC4, TINYGLTF_TARGET_ARRAY_BUFFER, weightsAt);
+        WriteInfluences(mesh, skin, joints, usable, weightMaps, wide, jointsAt, weightsAt);
     }
 
     tinygltf::Mesh gltfMesh;
@@ -496,15 +496,38 @@ std::vector<std::string> WriteGltf(const Scene &scene, const std::vector<GltfObj
     tinygltf::Model model;
     model.asset.version = "2.0";
     model.asset.generator = "vexil-host";
-    BufferBuilder buffer(model);
-    tinygltf::Scene gltfScene;
+    // What each object holds, and the room its sections take in the buffer.
+    struct Plan {
+        const GltfObject *wanted;
+        const Item *object;
+        std::vector<Joint> joints;
+        SkinMesh skin;
+    };
+    std::vector<Plan> plans;
+    size_t bytes = 0;
     for (const GltfObject &wanted : objects) {
         const Item *object = scene.Find(wanted.id);
         if (object == nullptr || object->type != ItemType::Object) continue;
-        std::vector<Joint> joints = PlanJoints(scene, *object, warnings);
-        SkinMesh skin;
-        if (object->mesh != nullptr) skin = PlanMesh(*object->mesh, wanted.skeletonPolygon);
-        if (joints.empty() && skin.triangles == 0) continue;
+        Plan plan{&wanted, object, PlanJoints(scene, *object, warnings), {}};
+        if (object->mesh != nullptr) plan.skin = PlanMesh(*object->mesh, wanted.skeletonPolygon);
+        if (plan.joints.empty() && plan.skin.triangles == 0) continue;
+        size_t vertices = plan.skin.points.size();
+        if (plan.skin.triangles > 0) {
+            bytes += BufferBuilder::Padded(vertices * 12) + BufferBuilder::Padded(plan.skin.triangles * 12);
+            if (!plan.joints.empty())
+                bytes += BufferBuilder::Padded(vertices * (UsableJoints(plan.joints) > 256 ? 8 : 4)) + vertices * 16;
+        }
+        bytes += plan.joints.size() * 64;
+        plans.push_back(std::move(plan));
+    }
+
+    BufferBuilder buffer(model, bytes);
+    tinygltf::Scene gltfScene;
+    for (const Plan &plan : plans) {
+        const GltfObject &wanted = *plan.wanted;
+        const Item *object = plan.object;
+        const std::vector<Joint> &joints = plan.joints;
+        const SkinMesh &skin = plan.skin;
 
         int objectNode = static_cast<int>(model.nodes.size());
         int firstJointNode = objectNode + 1;

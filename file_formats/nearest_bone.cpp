@@ -26,12 +26,24 @@ NearestBone::NearestBone(std::vector<BoneSegment> segments, const std::array<dou
         prepared.inverseLengthSquared = lengthSquared > 0 ? 1 / lengthSquared : 0;
         segments_.push_back(prepared);
     }
+    // A ball around every segment: its centre the middle of their box.
+    std::array<double, 3> least = {INFINITY, INFINITY, INFINITY}, most = {-INFINITY, -INFINITY, -INFINITY};
+    for (const BoneSegment &segment : segments)
+        for (int k = 0; k < 3; ++k) {
+            least[k] = std::min({least[k], segment.joint[k], segment.tip[k]});
+            most[k] = std::max({most[k], segment.joint[k], segment.tip[k]});
+        }
+    for (int k = 0; k < 3; ++k) ballCentre_[k] = (least[k] + most[k]) / 2;
+    for (const BoneSegment &segment : segments)
+        for (const auto &end : {segment.joint, segment.tip})
+            ballRadius_ = std::max(ballRadius_, std::hypot(end[0] - ballCentre_[0], end[1] - ballCentre_[1],
+                                                           end[2] - ballCentre_[2]));
     everyone_.resize(segments_.size());
     for (uint32_t i = 0; i < everyone_.size(); ++i) everyone_[i] = i;
     candidates_ = everyone_;
     double size = 0;
     for (int k = 0; k < 3; ++k) size = std::max(size, high[k] - low[k]);
-    Cube root{low, size > 0 ? size : 1, 0, static_cast<uint32_t>(segments_.size()), 0, {}};
+    Cube root{low, size > 0 ? size : 1, 0, static_cast<uint32_t>(segments_.size()), 0, 0, {}};
     cubes_.push_back(root);
 }
 
@@ -70,24 +82,37 @@ uint32_t NearestBone::Child(uint32_t parent, int octant) {
     Cube child = cubes_[parent];
     child.size /= 2;
     child.depth += 1;
+    child.parent = parent;
     for (int k = 0; k < 3; ++k)
         if (octant & (1 << k)) child.low[k] += child.size;
     std::fill(std::begin(child.children), std::end(child.children), 0u);
-    // Every point of the cube lies within `reach` of its centre, so a segment
-    // can be nearest there only if its distance from the centre exceeds the
-    // least such distance by at most twice `reach`. A sliver more is kept
-    // against rounding.
+    // Every point of the cube lies within `reach` of its centre. Along the
+    // way from the centre, the difference of two segments' distances changes
+    // no faster than the two directions from the segments to the point
+    // differ: by at most 2, and for a cube outside the ball that holds every
+    // segment by at most the angle the ball fills seen from there. So a
+    // segment can be nearest in the cube only if its distance from the
+    // centre exceeds the least by at most that rate times `reach`. A sliver
+    // more is kept against rounding.
     std::array<double, 3> centre;
-    for (int k = 0; k < 3; ++k) centre[k] = child.low[k] + child.size / 2;
+    double outside = 0;
+    for (int k = 0; k < 3; ++k) {
+        centre[k] = child.low[k] + child.size / 2;
+        double gap = std::max({0.0, child.low[k] - ballCentre_[k], ballCentre_[k] - (child.low[k] + child.size)});
+        outside += gap * gap;
+    }
+    outside = std::sqrt(outside);
+    const double rate = outside > ballRadius_ ? std::min(2.0, 2 * std::asin(ballRadius_ / outside)) : 2.0;
     const double reach = child.size * std::sqrt(3.0) / 2;
     const Cube &from = cubes_[parent];
-    std::vector<double> distance(from.candidateCount);
+    std::vector<double> &distance = scratch_;
+    distance.resize(from.candidateCount);
     double least = INFINITY;
     for (uint32_t i = 0; i < from.candidateCount; ++i) {
         distance[i] = std::sqrt(DistanceSquared(candidates_[from.firstCandidate + i], centre));
         least = std::min(least, distance[i]);
     }
-    const double bound = (least + 2 * reach) * (1 + 1e-9);
+    const double bound = least + rate * reach + 1e-9 * (least + reach);
     child.firstCandidate = static_cast<uint32_t>(candidates_.size());
     child.candidateCount = 0;
     for (uint32_t i = 0; i < from.candidateCount; ++i) {
@@ -111,7 +136,10 @@ uint32_t NearestBone::Find(const std::array<float, 3> &point) {
     };
     if (lastCube_ == UINT32_MAX || !inside(cubes_[lastCube_])) {
         if (!inside(cubes_[0])) return NearestOf(everyone_.data(), static_cast<uint32_t>(everyone_.size()), p);
-        uint32_t at = 0;
+        // Up from the last point's cube to one that holds this point, then
+        // down to the smallest.
+        uint32_t at = lastCube_ == UINT32_MAX ? 0 : lastCube_;
+        while (!inside(cubes_[at])) at = cubes_[at].parent;
         while (!Final(cubes_[at])) {
             const Cube &cube = cubes_[at];
             int octant = 0;

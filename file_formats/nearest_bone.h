@@ -16,7 +16,9 @@ struct BoneSegment {
 // Answers, for one point after another, which segment lies nearest to it.
 // Space is cut into cubes as points arrive, each cube keeping the segments
 // that can be nearest anywhere in it, so that a point asks only those; a
-// point in the cube of the one before it goes straight there.
+// point near the one before it starts from their common cube. Far from the
+// segments, where their distances differ little but change alike, a cube
+// keeps few of them.
 class NearestBone {
   public:
     // `segments` must not be empty and hold finite values. Points inside the
@@ -34,6 +36,7 @@ class NearestBone {
         double size;
         uint32_t firstCandidate, candidateCount;  // into candidates_, in ascending order
         uint32_t depth;
+        uint32_t parent;       // the root's is itself
         uint32_t children[8];  // 0 for none: the root is nobody's child
     };
 
@@ -50,6 +53,9 @@ class NearestBone {
     std::vector<Cube> cubes_;
     std::vector<uint32_t> candidates_;
     std::vector<uint32_t> everyone_;
+    std::array<double, 3> ballCentre_{};
+    double ballRadius_ = 0;
+    std::vector<double> scratch_;
     uint32_t lastCube_ = UINT32_MAX;
 };
 
