@@ -18,7 +18,8 @@ constexpr uint32_t Tag(const char (&text)[5]) {
 
 constexpr uint32_t kLayr = Tag("LAYR"), kPnts = Tag("PNTS"), kPols = Tag("POLS"), kTags = Tag("TAGS"),
                    kPtag = Tag("PTAG"), kFace = Tag("FACE"), kPtch = Tag("PTCH"), kSurf = Tag("SURF"),
-                   kVmap = Tag("VMAP"), kWght = Tag("WGHT");
+                   kVmap = Tag("VMAP"), kWght = Tag("WGHT"), kSrfs = Tag("SRFS"), kLwo2 = Tag("LWO2"),
+                   kLwo3 = Tag("LWO3"), kLwob = Tag("LWOB");
 
 // A chunk's ID as text: its four letters, or hexadecimal when they are not
 // all printable.
@@ -114,10 +115,13 @@ class Reader {
         chunkOffset_ = 0;
         chunkTag_ = Tag("FORM");
         Cursor header(data_, 0, size_);
-        uint32_t form = 0, formSize = 0, type = 0;
-        if (!header.U4(form) || !header.U4(formSize) || !header.U4(type) || form != Tag("FORM") ||
-            type != Tag("LWO2"))
-            Fail("not an LWO2 file (no FORM of type LWO2)");
+        uint32_t form = 0, formSize = 0;
+        if (!header.U4(form) || !header.U4(formSize) || !header.U4(type_) || form != Tag("FORM"))
+            Fail("not an object file: it does not begin with a FORM header");
+        // LWO3 keeps LWO2's geometry chunks and adds others, which are passed
+        // over by their size like every chunk not read.
+        if (type_ != kLwo2 && type_ != kLwo3 && type_ != kLwob)
+            Fail("a FORM of type " + TagText(type_) + " is not an object file read here (LWO2, LWO3 and LWOB are)");
         if (formSize > size_ - 8)
             Fail("FORM size " + std::to_string(formSize) + " runs past the end of the file (" +
                  std::to_string(size_) + " bytes)");
@@ -147,7 +151,7 @@ class Reader {
                 object.name = stem + ":" +
                               (layer.name.empty() ? "Layer " + std::to_string(layer.number + 1) : layer.name);
             object.layer = static_cast<int>(layer.number);
-            object.format = MeshFormat::Lwo2;
+            object.format = MeshFormat::Lightwave;
             objects.push_back(std::move(object));
         }
         return objects;
@@ -160,14 +164,56 @@ class Reader {
     }
 
     void Chunk(Cursor in) {
-        if (chunkTag_ == kLayr) return StartLayer(in);
         if (chunkTag_ == kPnts) return Points(in);
+        if (type_ == kLwob) {
+            // The oldest form: no layers, surface names in SRFS, and each
+            // polygon's surface number in its POLS entry.
+            if (chunkTag_ == kSrfs) return Tags(in);
+            if (chunkTag_ == kPols) return OldPolygons(in);
+            return;
+        }
+        if (chunkTag_ == kLayr) return StartLayer(in);
         if (chunkTag_ == kPols) return Polygons(in);
         if (chunkTag_ == kTags) return Tags(in);
         if (chunkTag_ == kPtag) return PolygonTags(in);
         if (chunkTag_ == kVmap) return VertexMap(in);
-        // VMAD, SURF, CLIP, ENVL, BBOX and the rest say nothing about the
-        // mesh's shape, surface names or weights.
+        // VMAD, SURF, CLIP, ENVL, BBOX, nested FORMs and the rest say nothing
+        // about the mesh's shape, surface names or weights.
+    }
+
+    // LWOB polygons: a U2 vertex count, that many U2 point indices, and an
+    // I2 surface number counted from 1 into SRFS. A negative number is the
+    // surface too, followed by a U2 count of detail polygons; those come
+    // next, written the same way, and belong to the object like the rest.
+    void OldPolygons(Cursor in) {
+        Layer &layer = Current();
+        Mesh &mesh = *layer.object.mesh;
+        layer.sawPolygons = true;
+        std::vector<uint32_t> vertices;
+        while (!in.AtEnd()) {
+            std::string polygon = "polygon " + std::to_string(layer.polygonsInLayer);
+            uint32_t count, surface, details;
+            if (!in.U2(count)) Fail("truncated " + polygon);
+            if (count == 0) Fail(polygon + " has no vertices");
+            vertices.resize(count);
+            for (uint32_t &vertex : vertices) {
+                if (!in.U2(vertex)) Fail("truncated " + polygon);
+                if (vertex >= layer.pointCount)
+                    Fail(polygon + ": point index " + std::to_string(vertex) + " is out of range (" +
+                         std::to_string(layer.pointCount) + " points)");
+                vertex += static_cast<uint32_t>(layer.pointBase);
+            }
+            if (!in.U2(surface)) Fail("truncated " + polygon);
+            int number = static_cast<int16_t>(surface);
+            if (number < 0 && !in.U2(details)) Fail("truncated " + polygon);
+            number = number < 0 ? -number : number;
+            if (number == 0 || static_cast<size_t>(number) > tags_.size())
+                Fail(polygon + ": surface number " + std::to_string(number) + " is out of range (" +
+                     std::to_string(tags_.size()) + " surfaces in the SRFS chunks before it)");
+            mesh.AddPolygon(vertices.data(), vertices.size());
+            mesh.SetSurface(mesh.PolygonCount() - 1, tags_[static_cast<size_t>(number) - 1]);
+            layer.object.polygonSource.push_back(layer.polygonsInLayer++);
+        }
     }
 
     // The layer data goes to; data before any LAYR makes one.
@@ -303,6 +349,7 @@ class Reader {
     std::string fileName_;
     size_t chunkOffset_ = 0;
     uint32_t chunkTag_ = 0;
+    uint32_t type_ = 0;  // of the FORM: LWO2, LWO3 or LWOB
     std::vector<Layer> layers_;
     std::vector<std::string> tags_;
 };

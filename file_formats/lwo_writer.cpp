@@ -1,5 +1,7 @@
 #include "file_formats/lwo_writer.h"
 
+#include <algorithm>
+#include <array>
 #include <cstring>
 #include <stdexcept>
 #include <unordered_map>
@@ -35,11 +37,46 @@ std::string Chunk(const char *id, const std::string &data) {
     return bytes;
 }
 
-std::string Form(const std::string &chunks) {
-    return "FORM" + U4(static_cast<uint32_t>(chunks.size() + 4)) + "LWO2" + chunks;
+std::string Form(const std::string &chunks, const char *type) {
+    return "FORM" + U4(static_cast<uint32_t>(chunks.size() + 4)) + std::string(type, 4) + chunks;
 }
 
-std::string WriteLwo(const std::vector<MeshObject> &objects) {
+namespace {
+
+// The oldest form: one object, its surfaces named in SRFS and numbered from
+// 1 in each POLS entry, 16-bit point indices.
+std::string WriteLwob(const std::vector<MeshObject> &objects) {
+    if (objects.size() != 1) throw std::invalid_argument("an LWOB file holds one object, not " + std::to_string(objects.size()));
+    const MeshObject &object = objects[0];
+    const Mesh &mesh = *object.mesh;
+    if (!object.weightMaps.empty()) throw std::invalid_argument("an LWOB file holds no weight maps");
+    if (mesh.points.size() > 0x10000) throw std::invalid_argument("an LWOB file holds at most 65536 points");
+    std::vector<std::string> names;
+    std::unordered_map<std::string, uint32_t> numberOf;
+    std::string points, polygons;
+    for (const auto &point : mesh.points) points += F4(point[0]) + F4(point[1]) + F4(point[2]);
+    for (size_t polygon = 0; polygon < mesh.PolygonCount(); ++polygon) {
+        size_t size = mesh.PolygonSize(polygon);
+        const std::string *surface = mesh.SurfaceOf(polygon);
+        if (size == 0 || size > 0xFFFF) throw std::invalid_argument("a polygon of " + std::to_string(size) + " vertices");
+        if (surface == nullptr) throw std::invalid_argument("an LWOB file gives every polygon a surface");
+        auto found = numberOf.emplace(*surface, static_cast<uint32_t>(names.size() + 1));
+        if (found.second) names.push_back(*surface);
+        if (found.first->second > 0x7FFF) throw std::invalid_argument("an LWOB file holds at most 32767 surfaces");
+        polygons += U2(static_cast<uint32_t>(size));
+        for (size_t v = 0; v < size; ++v) polygons += U2(mesh.PolygonVertices(polygon)[v]);
+        polygons += U2(found.first->second);
+    }
+    std::string surfaces;
+    for (const std::string &name : names) surfaces += S0(name);
+    return Form(Chunk("SRFS", surfaces) + Chunk("PNTS", points) + Chunk("POLS", polygons), "LWOB");
+}
+
+}  // namespace
+
+std::string WriteLwo(const std::vector<MeshObject> &objects, LwoForm form) {
+    if (form == LwoForm::Lwob) return WriteLwob(objects);
+    const bool lwo3 = form == LwoForm::Lwo3;
     // One TAGS chunk holds every surface name of every layer.
     std::vector<std::string> tags;
     std::unordered_map<std::string, uint32_t> tagNumber;
@@ -64,6 +101,16 @@ std::string WriteLwo(const std::vector<MeshObject> &objects) {
         layers += Chunk("LAYR", U2(static_cast<uint32_t>(number)) + U2(0) + F4(0) + F4(0) + F4(0) +
                                     S0(objects[number].name));
         layers += Chunk("PNTS", points);
+        if (lwo3) {
+            // As the modeller writes it: the layer's bounding box.
+            std::array<float, 3> low = {0, 0, 0}, high = {0, 0, 0};
+            for (size_t i = 0; i < mesh.points.size(); ++i)
+                for (int k = 0; k < 3; ++k) {
+                    low[k] = i == 0 ? mesh.points[i][k] : std::min(low[k], mesh.points[i][k]);
+                    high[k] = i == 0 ? mesh.points[i][k] : std::max(high[k], mesh.points[i][k]);
+                }
+            layers += Chunk("BBOX", F4(low[0]) + F4(low[1]) + F4(low[2]) + F4(high[0]) + F4(high[1]) + F4(high[2]));
+        }
         for (const WeightMap &map : objects[number].weightMaps) {
             std::string entries = "WGHT" + U2(1) + S0(map.name);
             for (size_t i = 0; i < map.points.size(); ++i) entries += VX(map.points[i]) + F4(map.weights[i]);
@@ -73,7 +120,11 @@ std::string WriteLwo(const std::vector<MeshObject> &objects) {
     }
     std::string tagText;
     for (const std::string &tag : tags) tagText += S0(tag);
-    return Form(Chunk("TAGS", tagText) + layers);
+    if (!lwo3) return Form(Chunk("TAGS", tagText) + layers, "LWO2");
+    // LWO3 describes each surface in a FORM of its own.
+    std::string surfaces;
+    for (const std::string &tag : tags) surfaces += Chunk("FORM", "SURF" + S0(tag) + S0(""));
+    return Form(Chunk("TAGS", tagText) + layers + surfaces, "LWO3");
 }
 
 }  // namespace vexil_host

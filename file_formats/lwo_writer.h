@@ -1,4 +1,5 @@
-// Writes LWO2 object files: the bundled examples' .lwo twins, and test input.
+// Writes the modeller's object files: the bundled examples' .lwo twins, and
+// test input.
 #pragma once
 
 #include <cstdint>
@@ -19,12 +20,19 @@ std::string S0(const std::string &text);
 // A chunk: its four-letter ID, its size, its data and a pad byte when odd.
 std::string Chunk(const char *id, const std::string &data);
 
-// A whole file: FORM, its size, LWO2, then the given chunks.
-std::string Form(const std::string &chunks);
+// A whole file: FORM, its size, its type, then the given chunks.
+std::string Form(const std::string &chunks, const char *type = "LWO2");
 
-// An LWO2 file of the objects: one layer per object (numbered from 0 and
-// named after it), its points in order, its weight maps, its polygons as
-// FACE polygons, and each polygon's surface as a SURF tag.
-std::string WriteLwo(const std::vector<MeshObject> &objects);
+// The forms of the modeller's object file: LWO2; LWO3, which recent
+// versions write; LWOB, the oldest.
+enum class LwoForm { Lwo2, Lwo3, Lwob };
+
+// An object file of the objects. LWO2 and LWO3: one layer per object
+// (numbered from 0 and named after it), its points in order, its weight
+// maps, its polygons as FACE polygons, and each polygon's surface as a SURF
+// tag; LWO3 adds each layer's bounding box and a FORM per surface. LWOB: one
+// object, whose every polygon has a surface, and no weight maps. Throws
+// std::invalid_argument for what the form cannot hold.
+std::string WriteLwo(const std::vector<MeshObject> &objects, LwoForm form = LwoForm::Lwo2);
 
 }  // namespace vexil_host

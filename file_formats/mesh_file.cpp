@@ -9,9 +9,56 @@
 namespace vexil_host {
 
 MeshFormat FormatOf(const std::string &firstBytes) {
-    bool lwo2 = firstBytes.size() >= 12 && firstBytes.compare(0, 4, "FORM") == 0 &&
-                firstBytes.compare(8, 4, "LWO2") == 0;
-    return lwo2 ? MeshFormat::Lwo2 : MeshFormat::Obj;
+    return firstBytes.compare(0, 4, "FORM") == 0 ? MeshFormat::Lightwave : MeshFormat::Obj;
+}
+
+namespace {
+
+void AppendUtf8(std::string &text, uint32_t code) {
+    if (code < 0x80) {
+        text += static_cast<char>(code);
+    } else if (code < 0x800) {
+        text += static_cast<char>(0xC0 | code >> 6);
+        text += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        text += static_cast<char>(0xE0 | code >> 12);
+        text += static_cast<char>(0x80 | (code >> 6 & 0x3F));
+        text += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        text += static_cast<char>(0xF0 | code >> 18);
+        text += static_cast<char>(0x80 | (code >> 12 & 0x3F));
+        text += static_cast<char>(0x80 | (code >> 6 & 0x3F));
+        text += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+}  // namespace
+
+std::string ObjText(const std::string &bytes) {
+    if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) return bytes.substr(3);
+    bool bigEndian = bytes.compare(0, 2, "\xFE\xFF") == 0;
+    if (!bigEndian && bytes.compare(0, 2, "\xFF\xFE") != 0) return bytes;
+    const uint32_t kReplacement = 0xFFFD;
+    std::string text;
+    text.reserve(bytes.size() / 2);
+    auto unit = [&](size_t at) {
+        uint32_t first = static_cast<unsigned char>(bytes[at]), second = static_cast<unsigned char>(bytes[at + 1]);
+        return bigEndian ? first << 8 | second : second << 8 | first;
+    };
+    size_t at = 2;
+    for (; at + 1 < bytes.size(); at += 2) {
+        uint32_t code = unit(at);
+        if (code >= 0xD800 && code < 0xDC00 && at + 3 < bytes.size() && unit(at + 2) >= 0xDC00 &&
+            unit(at + 2) < 0xE000) {
+            code = 0x10000 + ((code - 0xD800) << 10) + (unit(at + 2) - 0xDC00);
+            at += 2;
+        } else if (code >= 0xD800 && code < 0xE000) {
+            code = kReplacement;
+        }
+        AppendUtf8(text, code);
+    }
+    if (at < bytes.size()) AppendUtf8(text, kReplacement);
+    return text;
 }
 
 std::string FileStem(const std::string &path) {
@@ -25,17 +72,10 @@ std::string FileStem(const std::string &path) {
 std::vector<MeshObject> ReadMeshFile(const std::string &path) {
     std::ifstream file(path, std::ios::binary);
     if (!file) throw MeshFileError(path + ": cannot be opened");
-    char head[12] = {};
-    file.read(head, sizeof head);
-    std::string firstBytes(head, static_cast<size_t>(file.gcount()));
-    file.clear();
-    file.seekg(0);
-    if (FormatOf(firstBytes) == MeshFormat::Lwo2) {
-        std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-        if (file.bad()) throw MeshFileError(path + ": could not be read");
-        return ReadLwo(bytes, path, FileStem(path));
-    }
-    return ReadObj(file, path, FileStem(path));
+    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (file.bad()) throw MeshFileError(path + ": could not be read");
+    if (FormatOf(bytes) == MeshFormat::Lightwave) return ReadLwo(bytes, path, FileStem(path));
+    return ReadObj(ObjText(bytes), path, FileStem(path));
 }
 
 }  // namespace vexil_host

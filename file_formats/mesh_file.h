@@ -1,5 +1,6 @@
 // Mesh files the stand-in host loads into its scene: Wavefront OBJ and the
-// modeller's own LWO2 object files, told apart by their content.
+// modeller's own object files (LWO2, LWO3 and the older LWOB), told apart
+// by their content.
 #pragma once
 
 #include <memory>
@@ -12,13 +13,14 @@
 namespace vexil_host {
 
 // A file that cannot be used as a mesh; the message names the file and the
-// place in it (an OBJ line, an LWO2 byte offset).
+// place in it (an OBJ line, an object file's byte offset).
 class MeshFileError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
 };
 
-enum class MeshFormat { Obj, Lwo2 };
+// OBJ text, or one of the modeller's object files (an IFF FORM).
+enum class MeshFormat { Obj, Lightwave };
 
 // A vertex map of weights (an LWO2 VMAP of type WGHT): a weight for some of
 // the mesh's points. A point not listed has no weight in the map, which is
@@ -36,16 +38,21 @@ struct MeshObject {
     std::unique_ptr<Mesh> mesh;
     MeshFormat format = MeshFormat::Obj;
     // Per polygon of `mesh`: the line of an OBJ file, or the polygon's
-    // number (from 0) among all polygons of its LWO2 layer.
+    // number (from 0) among all polygons of its object file's layer.
     std::vector<uint32_t> polygonSource;
-    int layer = -1;              // LWO2: the layer's number in its LAYR chunk (from 0)
-    size_t skippedPolygons = 0;  // LWO2: polygons of types not read
-    std::vector<WeightMap> weightMaps;  // LWO2: in file order, one per name
+    int layer = -1;              // object files: the layer's number in its LAYR chunk (from 0)
+    size_t skippedPolygons = 0;  // object files: polygons of types not read
+    std::vector<WeightMap> weightMaps;  // object files: in file order, one per name
 };
 
-// The format of a file from its first bytes: LWO2 for an IFF FORM of type
-// LWO2, OBJ otherwise.
+// The format of a file from its first bytes: an object file for anything
+// that begins as an IFF FORM, whatever its type, OBJ otherwise.
 MeshFormat FormatOf(const std::string &firstBytes);
+
+// The text of an OBJ file's bytes: UTF-16 (after its byte-order mark, either
+// way round) as UTF-8, a UTF-8 byte-order mark left out, anything else as
+// it stands. Halves of characters that pair with nothing become U+FFFD.
+std::string ObjText(const std::string &bytes);
 
 // Reads the file at `path` with the reader its content calls for; its stem
 // names the objects that the file does not name.

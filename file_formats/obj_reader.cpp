@@ -194,11 +194,14 @@ bool ParseCoordinate(const std::string &word, float &value) {
     return result.ec == std::errc() && std::isfinite(value);
 }
 
-std::vector<MeshObject> ReadObj(std::istream &text, const std::string &fileName, const std::string &defaultName) {
+std::vector<MeshObject> ReadObj(std::string_view text, const std::string &fileName, const std::string &defaultName) {
     Reader reader(fileName, defaultName);
-    std::string line;
-    while (std::getline(text, line)) reader.Line(line);
-    if (text.bad()) throw MeshFileError(fileName + ": could not be read");
+    for (size_t at = 0; at < text.size();) {
+        size_t end = text.find('\n', at);
+        if (end == std::string_view::npos) end = text.size();
+        reader.Line(std::string(text.substr(at, end - at)));
+        at = end + 1;
+    }
     return reader.Finish();
 }
 

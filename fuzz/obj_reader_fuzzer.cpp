@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <sstream>
 #include <string>
 
 #include "export_checks.h"
@@ -12,7 +11,7 @@
 #include "mesh_checks.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    std::istringstream text(std::string(reinterpret_cast<const char *>(data), size));
+    std::string text = vexil_host::ObjText(std::string(reinterpret_cast<const char *>(data), size));
     try {
         std::vector<vexil_host::MeshObject> objects = vexil_host::ReadObj(text, "fuzz.obj", "fuzz");
         for (const vexil_host::MeshObject &object : objects) CheckPolygonsReferToTheirPoints(*object.mesh);

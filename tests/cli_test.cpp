@@ -104,6 +104,8 @@ TEST(HostProgram, writesTheCommandsAndTheSceneTheyMade) {
 
 TEST(HostProgram, rejectsBadFilesAndArgumentsWithoutRunningTheModule) {
     std::string bad = WriteTemp("bad.obj", "v 0 0 0\nv 1 1 1\nf 1 2 7\n");
+    std::string modo = WriteTemp("engine.lxo", std::string("FORM\0\0\0\x0CLXOBVRSN\0\0\0\0", 20));
+    std::string picture = WriteTemp("picture.iff", std::string("FORM\0\0\0\x04ILBM", 12));
     const struct {
         std::string arguments;
         int status;
@@ -115,6 +117,11 @@ TEST(HostProgram, rejectsBadFilesAndArgumentsWithoutRunningTheModule) {
         {"--fps", 2, "--fps expects a value"},
         {"--bogus", 2, "unknown option '--bogus'"},
         {"--gltf skeleton.fbx", 2, "--gltf expects a file name ending in .glb (binary) or .gltf (JSON), not 'skeleton.fbx'"},
+        // Modo's object files begin as the modeller's do.
+        {"\"" + modo + "\"", 2,
+         modo + ": byte 0 (FORM chunk): a FORM of type LXOB is not an object file read here (LWO2, LWO3 and LWOB are)"},
+        {"\"" + picture + "\"", 2,
+         picture + ": byte 0 (FORM chunk): a FORM of type ILBM is not an object file read here (LWO2, LWO3 and LWOB are)"},
         {"--module \"" + bad + "\"", 3, "not a loadable module"},
     };
     for (const auto &c : cases) {
@@ -217,18 +224,27 @@ TEST(HostProgram, reportsAFailedRunAndTheCommandsTheSceneRefused) {
         EXPECT_NE(run.output.find(report), std::string::npos) << run.output;
 }
 
-TEST(HostProgram, readsEachExampleAsLwo2IntoTheSameCommandsAsItsObj) {
+TEST(HostProgram, readsEachExampleAsLwo2Lwo3AndLwobIntoTheSameCommandsAsItsObj) {
     for (const char *example : {"arm", "hand", "biped", "tail"}) {
+        // The LWO2 twin is in the examples; the LWO3 and LWOB ones are made here.
+        std::vector<std::string> twins = {Example(example + std::string(".lwo"))};
+        for (const char *form : {"LWO3", "LWOB"}) {
+            std::string twin = TempPath(example + std::string(".") + form + ".lwo");
+            std::string convert = ShellCommand(VEXIL_OBJ2LWO_PATH, std::string("--form ") + form + " " +
+                                                                       Example(example + std::string(".obj")) +
+                                                                       " \"" + twin + "\"");
+            ASSERT_EQ(std::system(convert.c_str()), 0) << convert;
+            twins.push_back("\"" + twin + "\"");
+        }
         for (const char *options : {"", "--pivot-rotate "}) {
-            std::string fromObj = TempPath("obj.txt"), fromLwo = TempPath("lwo.txt");
-            auto run = [&](const std::string &output, const char *extension) {
-                return RunHost(options + std::string("--commands \"") + output + "\" " + Example(example + std::string(extension)));
+            auto commands = [&](const std::string &mesh) {
+                std::string output = TempPath("commands.txt");
+                EXPECT_EQ(RunHost(options + std::string("--commands \"") + output + "\" " + mesh).status, 0) << mesh;
+                return ReadFile(output);
             };
-            ASSERT_EQ(run(fromObj, ".obj").status, 0);
-            ASSERT_EQ(run(fromLwo, ".lwo").status, 0);
-            std::string commands = ReadFile(fromObj);
-            EXPECT_GT(commands.size(), 500u) << example;
-            EXPECT_EQ(ReadFile(fromLwo), commands) << example << " " << options;
+            std::string fromObj = commands(Example(example + std::string(".obj")));
+            EXPECT_GT(fromObj.size(), 500u) << example;
+            for (const std::string &twin : twins) EXPECT_EQ(commands(twin), fromObj) << twin << " " << options;
         }
     }
 }

@@ -113,6 +113,38 @@ TEST(LwoReader, readsWhatLaterChunksOfALayerReferTo) {
     }
 }
 
+TEST(LwoReader, readsLwo3AndLwobAsTheModellerWritesThem) {
+    const std::string triangle = "FACE" + U2(3) + U2(0) + U2(1) + U2(2);
+    const struct {
+        const char *what;
+        std::string bytes;
+        std::vector<std::string> polygons;
+    } cases[] = {
+        // LWO3's chunks beside LWO2's geometry are passed over by their size.
+        {"LWO3", Form(Chunk("TAGS", S0("Bone") + S0("Red")) + Layer(0, "") + Chunk("PNTS", Points(3)) +
+                          Chunk("BBOX", std::string(24, '\0')) + Chunk("VMPA", U4(0) + U4(0)) + Chunk("POLS", triangle) +
+                          Chunk("PTAG", "COLR" + VX(0) + U2(1)) + Chunk("PTAG", "SURF" + VX(0) + U2(0)) +
+                          Chunk("OTAG", "ENTR" + U2(0)) + Chunk("FORM", "SURF" + S0("Bone") + S0("") + Chunk("FLAG", U2(0))) +
+                          Chunk("FORM", "CLIP" + U4(1) + Chunk("STIL", S0("skin.png"))),
+                      "LWO3"),
+         {"0 1 2:Bone"}},
+        // A negative surface number is followed by a count of detail
+        // polygons, which come next and are polygons like the others.
+        {"LWOB", Form(Chunk("SRFS", S0("Arm") + S0("Link")) + Chunk("PNTS", Points(4)) +
+                          Chunk("POLS", U2(3) + U2(0) + U2(1) + U2(2) + U2(1) + U2(4) + U2(0) + U2(1) + U2(2) + U2(3) +
+                                            U2(0xFFFE) + U2(1) + U2(2) + U2(2) + U2(3) + U2(2)) +
+                          Chunk("SURF", S0("Arm") + Chunk("COLR", U4(0))),
+                      "LWOB"),
+         {"0 1 2:Arm", "0 1 2 3:Link", "2 3:Link"}},
+    };
+    for (const auto &c : cases) {
+        std::vector<MeshObject> objects = ReadLwo(c.bytes, "rig.lwo", "rig");
+        ASSERT_EQ(objects.size(), 1u) << c.what;
+        EXPECT_EQ(objects[0].name, "rig");
+        EXPECT_EQ(PolygonsOf(*objects[0].mesh), c.polygons) << c.what;
+    }
+}
+
 TEST(LwoReader, readsWeightMapsOfTheLatestPoints) {
     // Weights name points of the latest PNTS chunk; maps of one name merge;
     // UV maps and weight maps of another dimension are passed over.
@@ -142,7 +174,6 @@ TEST(LwoReader, rejectsMalformedFilesNamingTheChunkAtFault) {
         std::string bytes;
         std::string error;
     } cases[] = {
-        {"FORM" + U4(4) + "LWOB", "rig.lwo: byte 0 (FORM chunk): not an LWO2 file (no FORM of type LWO2)"},
         {"FORM" + U4(400) + "LWO2", "rig.lwo: byte 0 (FORM chunk): FORM size 400 runs past the end of the file (12 bytes)"},
         {Form(tags + "PNT"), "rig.lwo: byte 26: truncated chunk header"},
         {Form(tags + "PNTS" + U4(24) + Points(1)),
@@ -172,7 +203,30 @@ TEST(LwoReader, rejectsMalformedFilesNamingTheChunkAtFault) {
         {Form(tags + points + Chunk("VMAP", "WGHT" + U2(1) + S0("Arm") + VX(0) + U2(0))),
          "rig.lwo: byte 70 (VMAP chunk): truncated entry in weight map 'Arm'"},
     };
+    const std::string names = Chunk("SRFS", S0("Arm"));  // 12 bytes, so PNTS at 24 and POLS at 68
+    const struct {
+        std::string bytes;
+        std::string error;
+    } otherForms[] = {
+        {"FORM" + U4(4) + "LXOB", "rig.lwo: byte 0 (FORM chunk): a FORM of type LXOB is not an object file read here "
+                                  "(LWO2, LWO3 and LWOB are)"},
+        {"FORM" + U4(4) + "\x01OBJ", "rig.lwo: byte 0 (FORM chunk): a FORM of type 0x014F424A is not an object file "
+                                     "read here (LWO2, LWO3 and LWOB are)"},
+        {"FORM" + U4(0), "rig.lwo: byte 0 (FORM chunk): not an object file: it does not begin with a FORM header"},
+        {Form(names + points + Chunk("POLS", U2(3) + U2(0) + U2(1) + U2(2) + U2(0)), "LWOB"),
+         "rig.lwo: byte 68 (POLS chunk): polygon 0: surface number 0 is out of range (1 surfaces in the SRFS chunks "
+         "before it)"},
+        {Form(names + points + Chunk("POLS", U2(3) + U2(0) + U2(1) + U2(2) + U2(0xFFFE) + U2(0)), "LWOB"),
+         "rig.lwo: byte 68 (POLS chunk): polygon 0: surface number 2 is out of range (1 surfaces in the SRFS chunks "
+         "before it)"},
+        {Form(names + points + Chunk("POLS", U2(3) + U2(0) + U2(1) + U2(3) + U2(1)), "LWOB"),
+         "rig.lwo: byte 68 (POLS chunk): polygon 0: point index 3 is out of range (3 points)"},
+        {Form(names + points + Chunk("POLS", U2(0) + U2(1)), "LWOB"), "rig.lwo: byte 68 (POLS chunk): polygon 0 has no vertices"},
+        {Form(names + points + Chunk("POLS", U2(3) + U2(0) + U2(1) + U2(2) + U2(0xFFFF)), "LWOB"),
+         "rig.lwo: byte 68 (POLS chunk): truncated polygon 0"},
+    };
     for (const auto &c : cases) EXPECT_EQ(ErrorOf(c.bytes), c.error);
+    for (const auto &c : otherForms) EXPECT_EQ(ErrorOf(c.bytes), c.error);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "comma_locale.h"
 
+#include "file_formats/mesh_file.h"
 #include "file_formats/obj_reader.h"
 
 using vexil_host::MeshFileError;
@@ -17,10 +18,7 @@ using vexil_host::ReadObj;
 
 namespace {
 
-std::vector<MeshObject> Read(const std::string &text) {
-    std::istringstream in(text);
-    return ReadObj(in, "model.obj", "model");
-}
+std::vector<MeshObject> Read(const std::string &text) { return ReadObj(text, "model.obj", "model"); }
 
 std::string ErrorOf(const std::string &text) {
     try {
@@ -103,6 +101,22 @@ TEST(ObjReader, makesAnObjectOfTheFileWhenThereIsNoObjectLine) {
     EXPECT_EQ(Read("").size(), 1u);
     EXPECT_EQ(Read("v 1 2 3\n").at(0).name, "model");
     EXPECT_EQ(Read("o Only\nv 1 2 3\n").size(), 1u);
+}
+
+TEST(ObjReader, readsUtf16AndLeavesOutAByteOrderMark) {
+    const struct {
+        const char *what;
+        std::string bytes;
+        std::string text;
+    } cases[] = {
+        {"UTF-8 as it stands", "o Leg\xC3\xA9\n", "o Leg\xC3\xA9\n"},
+        {"a UTF-8 byte-order mark", "\xEF\xBB\xBFo Leg\n", "o Leg\n"},
+        {"UTF-16, big end first", std::string("\xFE\xFF\0o\0 \0L\0\xE9\0\n", 12), "o L\xC3\xA9\n"},
+        {"UTF-16, little end first", std::string("\xFF\xFEo\0 \0L\0\xE9\0\n\0", 12), "o L\xC3\xA9\n"},
+        {"a surrogate pair", std::string("\xFE\xFF\xD8\x3D\xDE\x00", 6), "\xF0\x9F\x98\x80"},
+        {"half a pair, and half a character", std::string("\xFE\xFF\xD8\x3D\0a\0", 7), "\xEF\xBF\xBD" "a\xEF\xBF\xBD"},
+    };
+    for (const auto &c : cases) EXPECT_EQ(vexil_host::ObjText(c.bytes), c.text) << c.what;
 }
 
 TEST(ObjReader, roundsCoordinatesCorrectlyToFloatInAnyLocale) {

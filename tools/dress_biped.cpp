@@ -133,7 +133,7 @@ void Dress(MeshObject &object, const std::vector<Bone> &bones, size_t b) {
 }
 
 // The objects as OBJ text: every point, then every polygon with its surface.
-std::string ObjText(const std::vector<MeshObject> &objects, const std::string &heading) {
+std::string ObjFileText(const std::vector<MeshObject> &objects, const std::string &heading) {
     std::string text = heading;
     size_t base = 0;
     for (const MeshObject &object : objects) {
@@ -179,7 +179,7 @@ int main(int argc, char **argv) {
             std::vector<Bone> bones = BonesOf(*object.mesh);
             for (size_t b = 0; b < bones.size(); ++b) Dress(object, bones, b);
         }
-        Write(argv[2], ObjText(objects, "# The biped of biped.obj in a box of skin around every bone, made by\n"
+        Write(argv[2], ObjFileText(objects, "# The biped of biped.obj in a box of skin around every bone, made by\n"
                                         "# vexil-dress-biped. Its LWO2 twin holds weight maps; here every point\n"
                                         "# follows its nearest bone.\n"));
         Write(argv[3], vexil_host::WriteLwo(objects));
