@@ -72,7 +72,18 @@ std::string FileStem(const std::string &path) {
 std::vector<MeshObject> ReadMeshFile(const std::string &path) {
     std::ifstream file(path, std::ios::binary);
     if (!file) throw MeshFileError(path + ": cannot be opened");
-    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    char head[4] = {};
+    file.read(head, sizeof head);
+    std::string first(head, static_cast<size_t>(file.gcount()));
+    if (file.bad()) throw MeshFileError(path + ": could not be read");
+    // UTF-8 OBJ text, the common case, is parsed as it is read; object
+    // files and UTF-16 text are read whole.
+    bool utf16 = first.compare(0, 2, "\xFE\xFF") == 0 || first.compare(0, 2, "\xFF\xFE") == 0;
+    if (FormatOf(first) == MeshFormat::Obj && !utf16) {
+        size_t mark = first.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+        return ReadObj(file, first.substr(mark), path, FileStem(path));
+    }
+    std::string bytes = first + std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     if (file.bad()) throw MeshFileError(path + ": could not be read");
     if (FormatOf(bytes) == MeshFormat::Lightwave) return ReadLwo(bytes, path, FileStem(path));
     return ReadObj(ObjText(bytes), path, FileStem(path));

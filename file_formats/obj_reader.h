@@ -2,6 +2,7 @@
 // v, f, l, p, usemtl, o; comments and vt, vn, g, s, mtllib are ignored.
 #pragma once
 
+#include <istream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,8 +16,13 @@ namespace vexil_host {
 // line.
 std::vector<MeshObject> ReadObj(std::string_view text, const std::string &fileName, const std::string &defaultName);
 
+// The same for an OBJ file (UTF-8) whose first bytes, `first`, have been read
+// from `file` already: the rest is read and parsed a block at a time.
+std::vector<MeshObject> ReadObj(std::istream &file, std::string first, const std::string &fileName,
+                                const std::string &defaultName);
+
 // Parses a coordinate as float32, correctly rounded straight from the text,
 // whatever the locale. Returns false for anything but a finite decimal number.
-bool ParseCoordinate(const std::string &word, float &value);
+bool ParseCoordinate(std::string_view word, float &value);
 
 }  // namespace vexil_host

@@ -37,10 +37,10 @@ struct Mesh {
     size_t PolygonCount() const { return polygonFirstVertex.size(); }
     size_t PolygonSize(size_t polygon) const;
     const uint32_t *PolygonVertices(size_t polygon) const;
-
-  private:
+    // The number of a surface name in `surfaces`, added when new.
     uint32_t SurfaceNumber(const std::string &surface);
 
+  private:
     std::unordered_map<std::string, uint32_t> surfaceIndex_;
 };
 

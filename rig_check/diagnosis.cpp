@@ -13,6 +13,7 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "rig_check/place_index.h"
 #include "shell/command.h"
 #include "skeleton/bone_record.h"
 #include "skeleton/hierarchy.h"
@@ -65,103 +66,6 @@ void AddDistinct(std::vector<std::string> &names, const std::string &name) {
 }
 
 bool Finite(const Vec3 &v) { return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z); }
-
-// Tips of bones and ends of connectors, bucketed by position so that the
-// ones at the place of a given one are found without a scan.
-//
-// Two positions are at the same place when they are equal, or no further
-// apart than a millionth of the largest coordinate magnitude of the two: a
-// tolerance that scales with the positions themselves, so that one bone far
-// out in the mesh does not make every point near the origin the same. Such
-// positions have nearly the same magnitude, so each is bucketed by the
-// power of two of its magnitude (its level) and by a grid whose cells are as
-// wide as the tolerance of its level; a search looks at the neighbouring
-// cells of its own level, and of the next level only near the boundary.
-class PlaceIndex {
-  public:
-    struct Entry {
-        Vec3 position;
-        LWPntID point;
-        size_t record;  // scan position
-        bool tip;       // a bone's tip, else a connector's end
-    };
-
-    static constexpr double kTolerance = 1e-6;
-
-    // `entry.position` must be finite.
-    void Add(const Entry &entry) {
-        int level = LevelOf(entry.position);
-        cells_[Key(level, entry.position, 0, 0, 0)].push_back(entry);
-    }
-
-    // The entry at the place of `position` whose point is not `point` (a tip
-    // if `tipsOnly`), tips before connector ends and then the earliest
-    // record; null when there is none. `position` must be finite.
-    const Entry *DifferentPointAt(const Vec3 &position, LWPntID point, bool tipsOnly) const {
-        const Entry *best = nullptr;
-        auto consider = [&](uint64_t key) {
-            auto found = cells_.find(key);
-            if (found == cells_.end()) return;
-            for (const Entry &entry : found->second) {
-                if (entry.point == point || (tipsOnly && !entry.tip) || !SamePlace(entry.position, position)) continue;
-                if (best == nullptr || (entry.tip && !best->tip) || (entry.tip == best->tip && entry.record < best->record))
-                    best = &entry;
-            }
-        };
-        int level = LevelOf(position);
-        if (level == kZeroLevel) {
-            consider(Key(level, position, 0, 0, 0));
-            return best;
-        }
-        double magnitude = Magnitude(position);
-        for (int near = level - 1; near <= level + 1; ++near) {
-            // A neighbouring level holds matches only for a position at its edge.
-            if (near < level && magnitude > std::ldexp(1.0, level) * (1 + 4 * kTolerance)) continue;
-            if (near > level && magnitude < std::ldexp(1.0, level + 1) * (1 - 4 * kTolerance)) continue;
-            int reach = near < level ? 2 : 1;  // cells of a lower level are narrower
-            for (int dx = -reach; dx <= reach; ++dx)
-                for (int dy = -reach; dy <= reach; ++dy)
-                    for (int dz = -reach; dz <= reach; ++dz) consider(Key(near, position, dx, dy, dz));
-        }
-        return best;
-    }
-
-  private:
-    static constexpr int kZeroLevel = INT32_MIN;
-
-    static double Magnitude(const Vec3 &p) {
-        return std::max({std::fabs(static_cast<double>(p.x)), std::fabs(static_cast<double>(p.y)),
-                         std::fabs(static_cast<double>(p.z))});
-    }
-    // The magnitude lies in [2^level, 2^(level + 1)).
-    static int LevelOf(const Vec3 &p) {
-        double magnitude = Magnitude(p);
-        if (magnitude == 0) return kZeroLevel;
-        int exponent;
-        std::frexp(magnitude, &exponent);
-        return exponent - 1;
-    }
-    static uint64_t Key(int level, const Vec3 &p, int dx, int dy, int dz) {
-        int64_t x = 0, y = 0, z = 0;
-        if (level != kZeroLevel) {
-            double cell = kTolerance * std::ldexp(1.0, level + 1);
-            x = static_cast<int64_t>(std::floor(p.x / cell)) + dx;
-            y = static_cast<int64_t>(std::floor(p.y / cell)) + dy;
-            z = static_cast<int64_t>(std::floor(p.z / cell)) + dz;
-        }
-        uint64_t key = static_cast<uint64_t>(static_cast<int64_t>(level)) * 0xD6E8FEB86659FD93ull;
-        key ^= static_cast<uint64_t>(x) * 0x9E3779B97F4A7C15ull + (key << 6) + (key >> 2);
-        key ^= static_cast<uint64_t>(y) * 0xC2B2AE3D27D4EB4Full + (key << 6) + (key >> 2);
-        key ^= static_cast<uint64_t>(z) * 0x165667B19E3779F9ull + (key << 6) + (key >> 2);
-        return key;
-    }
-    static bool SamePlace(const Vec3 &a, const Vec3 &b) {
-        return DistanceBetween(a, b) <= kTolerance * std::max(Magnitude(a), Magnitude(b));
-    }
-
-    // Cells whose keys collide share a bucket; SamePlace sorts them out.
-    std::unordered_map<uint64_t, std::vector<Entry>> cells_;
-};
 
 // The module's name commands: a name that makes any of them too long for
 // the command buffer leaves the bone uncreated or its weight map unnamed.
@@ -353,8 +257,15 @@ class Diagnoser {
 
     void Unwelded(const std::vector<BoneRecord *> &records, const std::vector<LWPolID> &polygonOf,
                   const std::vector<BoneRecord *> &parents, const std::function<bool(size_t)> &isBone) {
-        // The places: every bone's tip and every connector's ends.
-        std::vector<PlaceIndex::Entry> places;
+        // The places a joint may be welded to: every bone's tip and every
+        // connector's ends, in mesh order.
+        struct Place {
+            Vec3 position;
+            LWPntID point;
+            size_t record;
+            bool tip;  // a bone's tip, else a connector's end
+        };
+        std::vector<Place> places;
         for (size_t i = 0; i < records.size(); ++i) {
             const BoneRecord &record = *records[i];
             if (isBone(i)) places.push_back({PositionOf(mesh_, record.endPoint), record.endPoint, i, true});
@@ -363,33 +274,65 @@ class Diagnoser {
                 places.push_back({PositionOf(mesh_, record.endPoint), record.endPoint, i, false});
             }
         }
-        std::vector<size_t> roots;
-        for (size_t i = 0; i < records.size(); ++i)
-            if (isBone(i) && parents[i] == nullptr) roots.push_back(i);
-        PlaceIndex index;
-        for (const PlaceIndex::Entry &place : places)
-            if (Finite(place.position)) index.Add(place);
+        // Of the places at a position with another point, the one a warning
+        // names: tips before connector ends, then the earliest in the mesh.
+        auto better = [&](size_t candidate, size_t best) {
+            const Place &a = places[candidate], &b = places[best];
+            return best == SIZE_MAX || (a.tip && !b.tip) || (a.tip == b.tip && a.record < b.record);
+        };
 
-        for (size_t i : roots) {
-            const BoneRecord &bone = *records[i];
-            if (!Finite(bone.start)) continue;
-            const PlaceIndex::Entry *other = index.DifferentPointAt(bone.start, bone.startPoint, false);
-            if (other == nullptr) continue;
-            const BoneRecord &near = *records[other->record];
-            std::string what = other->tip ? "the tip of bone " + QuotedName(near.name)
-                                          : "an end of a connector of surface " + QuotedName(near.name);
+        // Roots whose joints lie on a tip or a connector's end. Only the
+        // roots are indexed: every place asks whether a root lies on it.
+        std::vector<size_t> roots;
+        std::vector<Vec3> rootJoints;
+        for (size_t i = 0; i < records.size(); ++i)
+            if (isBone(i) && parents[i] == nullptr && Finite(records[i]->start)) {
+                roots.push_back(i);
+                rootJoints.push_back(records[i]->start);
+            }
+        std::vector<size_t> nearest(roots.size(), SIZE_MAX);
+        if (!roots.empty()) {
+            PlaceIndex index(rootJoints);
+            for (size_t p = 0; p < places.size(); ++p) {
+                if (!Finite(places[p].position)) continue;
+                index.ForEachAt(places[p].position, [&](size_t root) {
+                    if (places[p].point != records[roots[root]]->startPoint && better(p, nearest[root])) nearest[root] = p;
+                });
+            }
+        }
+        for (size_t r = 0; r < roots.size(); ++r) {
+            if (nearest[r] == SIZE_MAX) continue;
+            const BoneRecord &bone = *records[roots[r]];
+            const Place &other = places[nearest[r]];
+            const BoneRecord &near = *records[other.record];
+            std::string what = other.tip ? "the tip of bone " + QuotedName(near.name)
+                                         : "an end of a connector of surface " + QuotedName(near.name);
             std::vector<std::string> bones = {bone.name};
-            if (other->tip) bones.push_back(near.name);
-            Warn("unwelded", bones, polygonOf[i], {bone.start},
+            if (other.tip) bones.push_back(near.name);
+            Warn("unwelded", bones, polygonOf[roots[r]], {bone.start},
                  "bone " + QuotedName(bone.name) + " is a root, but its joint at " + PositionText(bone.start) +
                      " lies on " + what + ", which is a different point: weld the two points");
         }
-        for (const PlaceIndex::Entry &end : places) {
+
+        // Connector ends on a tip at another point. Only the tips are indexed.
+        std::vector<size_t> tips;
+        std::vector<Vec3> tipPositions;
+        for (size_t p = 0; p < places.size(); ++p)
+            if (places[p].tip && Finite(places[p].position)) {
+                tips.push_back(p);
+                tipPositions.push_back(places[p].position);
+            }
+        if (tips.empty()) return;
+        PlaceIndex index(tipPositions);
+        for (const Place &end : places) {
             if (end.tip || !Finite(end.position)) continue;
-            const PlaceIndex::Entry *tip = index.DifferentPointAt(end.position, end.point, true);
-            if (tip == nullptr) continue;
+            size_t best = SIZE_MAX;
+            index.ForEachAt(end.position, [&](size_t tip) {
+                if (places[tips[tip]].point != end.point && better(tips[tip], best)) best = tips[tip];
+            });
+            if (best == SIZE_MAX) continue;
             const BoneRecord &connector = *records[end.record];
-            const BoneRecord &bone = *records[tip->record];
+            const BoneRecord &bone = *records[places[best].record];
             Warn("unwelded", {bone.name}, polygonOf[end.record], {end.position},
                  "a connector of surface " + QuotedName(connector.name) + " ends at " + PositionText(end.position) +
                      " on the tip of bone " + QuotedName(bone.name) +

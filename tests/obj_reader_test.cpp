@@ -1,6 +1,10 @@
+#include <algorithm>
+#include <charconv>
 #include <clocale>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
+#include <random>
 #include <sstream>
 #include <string>
 
@@ -146,9 +150,39 @@ TEST(ObjReader, roundsCoordinatesCorrectlyToFloatInAnyLocale) {
         EXPECT_EQ(std::memcmp(&value, &c.value, sizeof value), 0) << c.text << " gave " << value;
     }
     float value;
-    for (const char *bad : {"", "+", "+-1", "1e", "--1", "1.2.3", "infinity", "NaN", "1e400"})
+    for (const char *bad : {"", "+", "+-1", "1e", "--1", "1.2.3", "infinity", "NaN", "1e400", "-", ".", "-.", "1.e"})
         EXPECT_FALSE(ParseCoordinate(bad, value)) << bad;
     std::setlocale(LC_ALL, saved.c_str());
+}
+
+TEST(ObjReader, readsPlainDecimalsAsTheFullReadingDoes) {
+    // Plain decimals of every length and scale, and the float midpoints
+    // near them, against the library's correctly rounded reading.
+    std::mt19937_64 random(11);
+    for (int i = 0; i < 200000; ++i) {
+        std::string text = random() % 2 ? "-" : "";
+        text += std::to_string(random() % 100000000000ull >> (random() % 40));
+        if (random() % 4 != 0) {
+            size_t at = random() % (text.size() + 1);
+            text.insert(std::max(at, text[0] == '-' ? size_t{1} : size_t{0}), ".");
+            text += std::string(random() % 14, "0123456789"[random() % 10]);
+        }
+        if (i % 10 == 0) {
+            // A decimal close to halfway between two floats.
+            float f = std::ldexp(static_cast<float>(random() % (1 << 24)), static_cast<int>(random() % 40) - 30);
+            char digits[64];
+            std::snprintf(digits, sizeof digits, "%.*f", static_cast<int>(random() % 20),
+                          (static_cast<double>(f) + std::nextafter(f, INFINITY)) / 2);
+            text = digits;
+        }
+        float expected = 0, read = 0;
+        const char *first = text.c_str() + (text[0] == '+' ? 1 : 0);
+        auto result = std::from_chars(first, text.c_str() + text.size(), expected);
+        bool accepted = ParseCoordinate(text, read);
+        if (result.ec != std::errc() || result.ptr != text.c_str() + text.size()) continue;
+        ASSERT_TRUE(accepted) << text;
+        ASSERT_EQ(std::memcmp(&read, &expected, sizeof read), 0) << text;
+    }
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <stdexcept>
@@ -14,6 +13,7 @@
 
 #include "file_formats/lwo_writer.h"
 #include "file_formats/mesh_file.h"
+#include "file_formats/obj_writer.h"
 
 using vexil_host::Mesh;
 using vexil_host::MeshObject;
@@ -132,34 +132,6 @@ void Dress(MeshObject &object, const std::vector<Bone> &bones, size_t b) {
     }
 }
 
-// The objects as OBJ text: every point, then every polygon with its surface.
-std::string ObjFileText(const std::vector<MeshObject> &objects, const std::string &heading) {
-    std::string text = heading;
-    size_t base = 0;
-    for (const MeshObject &object : objects) {
-        const Mesh &mesh = *object.mesh;
-        text += "o " + object.name + "\n";
-        char line[96];
-        for (const Point &p : mesh.points) {
-            std::snprintf(line, sizeof line, "v %.9g %.9g %.9g\n", p[0], p[1], p[2]);
-            text += line;
-        }
-        const std::string *surface = nullptr;
-        for (size_t polygon = 0; polygon < mesh.PolygonCount(); ++polygon) {
-            if (mesh.SurfaceOf(polygon) != surface) {
-                surface = mesh.SurfaceOf(polygon);
-                text += "usemtl " + *surface + "\n";
-            }
-            size_t size = mesh.PolygonSize(polygon);
-            text += size == 2 ? "l" : "f";
-            for (size_t v = 0; v < size; ++v) text += " " + std::to_string(base + mesh.PolygonVertices(polygon)[v] + 1);
-            text += "\n";
-        }
-        base += mesh.points.size();
-    }
-    return text;
-}
-
 void Write(const std::string &path, const std::string &bytes) {
     std::ofstream out(path, std::ios::binary);
     out << bytes;
@@ -179,7 +151,7 @@ int main(int argc, char **argv) {
             std::vector<Bone> bones = BonesOf(*object.mesh);
             for (size_t b = 0; b < bones.size(); ++b) Dress(object, bones, b);
         }
-        Write(argv[2], ObjFileText(objects, "# The biped of biped.obj in a box of skin around every bone, made by\n"
+        Write(argv[2], vexil_host::WriteObj(objects, "# The biped of biped.obj in a box of skin around every bone, made by\n"
                                         "# vexil-dress-biped. Its LWO2 twin holds weight maps; here every point\n"
                                         "# follows its nearest bone.\n"));
         Write(argv[3], vexil_host::WriteLwo(objects));
