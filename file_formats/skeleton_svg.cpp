@@ -34,32 +34,72 @@ struct LabelBox {
     }
 };
 
-// Puts a name near (x, y): the first of a few places beside the point that
-// no earlier name covers, else the first place.
-// Names are kept inside the view from `minX` to `maxX`.
-void PlaceLabel(double x, double y, const std::string &name, double minX, double maxX, std::vector<LabelBox> &placed,
-                double &textX, double &textY) {
-    double width = 6.4 * static_cast<double>(name.size()) + 2, height = 12;
-    auto inside = [&](LabelBox box) {
-        double shift = std::max(minX - box.left, std::min(0.0, maxX - box.right));
-        return LabelBox{box.left + shift, box.top, box.right + shift, box.bottom};
-    };
-    const double offsets[][2] = {{6, -4}, {6, 12}, {-6 - width, -4}, {-6 - width, 12}, {6, -16}, {6, 24},
-                                 {-6 - width, -16}, {-6 - width, 24}, {6, -28}, {6, 36}};
-    for (const auto &offset : offsets) {
-        LabelBox box = inside({x + offset[0], y + offset[1] - height + 2, x + offset[0] + width, y + offset[1] + 2});
+// The names placed in one view, filed in square buckets so that a place is
+// tested against the few names near it.
+class LabelSpace {
+  public:
+    LabelSpace(double left, double top, double right, double bottom)
+        : left_(left), top_(top), right_(right), bottom_(bottom),
+          columns_(static_cast<int>((right - left) / kBucket) + 1), rows_(static_cast<int>((bottom - top) / kBucket) + 1),
+          buckets_(static_cast<size_t>(columns_ * rows_)) {}
+
+    // Inside the view, and over no name placed before.
+    bool Free(const LabelBox &box) const {
+        if (box.left < left_ || box.right > right_ || box.top < top_ || box.bottom > bottom_) return false;
         bool free = true;
-        for (const LabelBox &other : placed) free = free && !box.Overlaps(other);
-        if (free || &offset == &offsets[std::size(offsets) - 1]) {
-            if (!free)
-                box = inside({x + offsets[0][0], y + offsets[0][1] - height + 2, x + offsets[0][0] + width,
-                              y + offsets[0][1] + 2});
-            placed.push_back(box);
-            textX = box.left;
-            textY = box.bottom - 2;
-            return;
-        }
+        ForBuckets(box, [&](const std::vector<size_t> &bucket) {
+            for (size_t i : bucket) free = free && !box.Overlaps(boxes_[i]);
+        });
+        return free;
     }
+
+    void Take(const LabelBox &box) {
+        ForBuckets(box, [&](std::vector<size_t> &bucket) { bucket.push_back(boxes_.size()); });
+        boxes_.push_back(box);
+    }
+
+  private:
+    static constexpr double kBucket = 40;
+
+    template <typename Visit>
+    void ForBuckets(const LabelBox &box, Visit visit) const {
+        auto column = [&](double x) { return std::clamp(static_cast<int>((x - left_) / kBucket), 0, columns_ - 1); };
+        auto row = [&](double y) { return std::clamp(static_cast<int>((y - top_) / kBucket), 0, rows_ - 1); };
+        for (int r = row(box.top); r <= row(box.bottom); ++r)
+            for (int c = column(box.left); c <= column(box.right); ++c)
+                visit(const_cast<std::vector<size_t> &>(buckets_[static_cast<size_t>(r * columns_ + c)]));
+    }
+
+    double left_, top_, right_, bottom_;
+    int columns_, rows_;
+    std::vector<std::vector<size_t>> buckets_;
+    std::vector<LabelBox> boxes_;
+};
+
+// Where a name goes: the nearest free place beside the point (x, y) its
+// bone is labelled at, trying a few places right beside it first and then
+// rings of places further out in 16 directions, out to the whole view.
+// Returns false when no place in the view is free.
+bool PlaceLabel(double x, double y, const std::string &name, LabelSpace &space, LabelBox &placed) {
+    const double width = 6.4 * static_cast<double>(name.size()) + 2, height = 12;
+    auto at = [&](double left, double baseline) { return LabelBox{left, baseline - height + 2, left + width, baseline + 2}; };
+    const double beside[][2] = {{6, -4}, {6, 12}, {-6 - width, -4}, {-6 - width, 12}};
+    for (const auto &offset : beside) {
+        LabelBox box = at(x + offset[0], y + offset[1]);
+        if (space.Free(box)) return placed = box, true;
+    }
+    const double kRing = 8, kFarthest = 2 * 400;
+    for (double distance = kRing; distance <= kFarthest; distance += kRing)
+        for (int direction = 0; direction < 16; ++direction) {
+            double angle = direction * 3.14159265358979323846 / 8;
+            double dx = std::cos(angle) * distance, dy = std::sin(angle) * distance;
+            // The box's nearest corner at that distance from the point.
+            double left = dx >= 0 ? x + dx : x + dx - width;
+            double baseline = dy >= 0 ? y + dy + height - 2 : y + dy - 2;
+            LabelBox box = at(left, baseline);
+            if (space.Free(box)) return placed = box, true;
+        }
+    return false;
 }
 
 std::string Num(double value) {
@@ -140,9 +180,10 @@ void DrawMark(const SvgMark &mark, const Projection &projection, std::ostringstr
         << Num(x - 6) << "," << Num(y + 6) << " L" << Num(x + 6) << "," << Num(y - 6) << "' class='mark'/>\n";
 }
 
-void DrawView(const Scene &scene, const Item &object, const std::unordered_map<LWItemID, BonePose> &poses,
-              const std::vector<const SvgMark *> &marks, const View &view, double originX, double originY,
-              std::ostringstream &svg) {
+// Draws one view of the object; returns how many names found no free place.
+size_t DrawView(const Scene &scene, const Item &object, const std::unordered_map<LWItemID, BonePose> &poses,
+                const std::vector<const SvgMark *> &marks, const View &view, double originX, double originY,
+                std::ostringstream &svg) {
     std::vector<std::array<double, 3>> points;
     for (const auto &entry : poses) {
         points.push_back(entry.second.start);
@@ -167,7 +208,9 @@ void DrawView(const Scene &scene, const Item &object, const std::unordered_map<L
         svg << "<line x1='" << Num(x1) << "' y1='" << Num(y1) << "' x2='" << Num(x2) << "' y2='" << Num(y2)
             << "' class='link'/>\n";
     }
-    std::vector<LabelBox> labels;
+    // Names stay inside the view, below its heading.
+    LabelSpace labels(originX + 2, originY + 20, originX + kPanel - 2, originY + kPanel - 2);
+    size_t leftOut = 0;
     for (LWItemID id : object.bones) {
         const BonePose &pose = poses.at(id);
         double sx, sy, tx, ty;
@@ -186,13 +229,23 @@ void DrawView(const Scene &scene, const Item &object, const std::unordered_map<L
                 << " " << Num(sx - nx) << "," << Num(sy - ny) << "' fill='" << fill << "' class='bone'/>\n";
         }
         svg << "<circle cx='" << Num(sx) << "' cy='" << Num(sy) << "' r='2.2' class='joint'/>\n";
-        std::string name = XmlText(scene.Find(id)->name);
-        double textX, textY;
-        PlaceLabel((sx + tx) / 2, (sy + ty) / 2, scene.Find(id)->name, originX + 2, originX + kPanel - 2, labels,
-                   textX, textY);
-        svg << "<text x='" << Num(textX) << "' y='" << Num(textY) << "' class='name'>" << name << "</text>\n";
+        double x = (sx + tx) / 2, y = (sy + ty) / 2;
+        LabelBox box;
+        if (!PlaceLabel(x, y, scene.Find(id)->name, labels, box)) {
+            ++leftOut;
+            continue;
+        }
+        labels.Take(box);
+        // A name moved away from its bone is tied to it by a line.
+        double nearX = std::clamp(x, box.left, box.right), nearY = std::clamp(y, box.top, box.bottom);
+        if (std::hypot(nearX - x, nearY - y) > 14)
+            svg << "<line x1='" << Num(x) << "' y1='" << Num(y) << "' x2='" << Num(nearX) << "' y2='" << Num(nearY)
+                << "' class='leader'/>\n";
+        svg << "<text x='" << Num(box.left) << "' y='" << Num(box.bottom - 2) << "' class='name'>"
+            << XmlText(scene.Find(id)->name) << "</text>\n";
     }
     for (const SvgMark *mark : marks) DrawMark(*mark, projection, svg);
+    return leftOut;
 }
 
 }  // namespace
@@ -207,26 +260,19 @@ std::string SkeletonSvg(const Scene &scene, const std::vector<SvgMark> &marks) {
 
     double width = 3 * kPanel + 4 * 10;
     double rowHeight = kTitle + kPanel + 10;
-    double height = std::max<double>(1, objects.size()) * rowHeight + (marks.empty() ? 40 : 64);
+    // The drawing first: the legend's size depends on it.
     std::ostringstream svg;
     svg.exceptions(std::ios::badbit);  // running out of memory must not cut the text short unseen
-    svg << "<svg xmlns='http://www.w3.org/2000/svg' width='" << Num(width) << "' height='" << Num(height)
-        << "' viewBox='0 0 " << Num(width) << " " << Num(height) << "' font-family='sans-serif'>\n"
-        << "<style>.view{font-size:12px;fill:#777}.name{font-size:11px;fill:#222;paint-order:stroke;"
-           "stroke:#fafafa;stroke-width:3px}.title{font-size:15px;font-weight:bold;fill:#222}"
-           ".bone{stroke:#222;stroke-width:0.6;fill-opacity:0.85}.joint{fill:#222}"
-           ".link{stroke:#999;stroke-width:1;stroke-dasharray:4 3}.legend{font-size:12px;fill:#444}"
-           ".mark{stroke:" << kMarkColour << ";stroke-width:2}</style>\n"
-        << "<rect width='100%' height='100%' fill='white'/>\n";
     if (objects.empty()) svg << "<text x='10' y='30' class='title'>No bones in the scene</text>\n";
     double y = 10;
+    size_t leftOut = 0;
     for (const Item *object : objects) {
         auto poses = ObjectBonePoses(scene, *object);
         svg << "<text x='10' y='" << Num(y + 20) << "' class='title'>" << XmlText(object->name) << " ("
             << object->bones.size() << (object->bones.size() == 1 ? " bone" : " bones") << ")</text>\n";
         const std::vector<const SvgMark *> &objectMarks = marksOf[object->id];
         for (int v = 0; v < 3; ++v)
-            DrawView(scene, *object, poses, objectMarks, kViews[v], 10 + v * (kPanel + 10), y + kTitle, svg);
+            leftOut += DrawView(scene, *object, poses, objectMarks, kViews[v], 10 + v * (kPanel + 10), y + kTitle, svg);
         y += rowHeight;
     }
     svg << "<polygon points='12,"<< Num(y + 4) << " 36," << Num(y + 10) << " 12," << Num(y + 16) << "' fill='"
@@ -237,14 +283,33 @@ std::string SkeletonSvg(const Scene &scene, const std::vector<SvgMark> &marks) {
         << "<line x1='380' y1='" << Num(y + 10) << "' x2='410' y2='" << Num(y + 10)
         << "' class='link'/><text x='416' y='" << Num(y + 14)
         << "' class='legend'>parent's tip to a child starting elsewhere</text>\n";
-    if (!marks.empty())
-        svg << "<circle cx='24' cy='" << Num(y + 32) << "' r='7' class='mark' fill='none'/><text x='42' y='"
-            << Num(y + 36) << "' class='legend'>points to weld</text>\n"
-            << "<path d='M138," << Num(y + 26) << " L150," << Num(y + 38) << " M138," << Num(y + 38) << " L150,"
-            << Num(y + 26) << "' class='mark'/><text x='162' y='" << Num(y + 36)
+    double line = y + 24;
+    if (!marks.empty()) {
+        svg << "<circle cx='24' cy='" << Num(line + 8) << "' r='7' class='mark' fill='none'/><text x='42' y='"
+            << Num(line + 12) << "' class='legend'>points to weld</text>\n"
+            << "<path d='M138," << Num(line + 2) << " L150," << Num(line + 14) << " M138," << Num(line + 14) << " L150,"
+            << Num(line + 2) << "' class='mark'/><text x='162' y='" << Num(line + 12)
             << "' class='legend'>degenerate triangle</text>\n";
-    svg << "</svg>\n";
-    return svg.str();
+        line += 24;
+    }
+    if (leftOut > 0) {
+        svg << "<text x='12' y='" << Num(line + 12) << "' class='legend'>" << leftOut
+            << (leftOut == 1 ? " name was" : " names were") << " left out: no free place was left in the view</text>\n";
+        line += 24;
+    }
+    double height = line + 16;
+    std::ostringstream document;
+    document.exceptions(std::ios::badbit);
+    document << "<svg xmlns='http://www.w3.org/2000/svg' width='" << Num(width) << "' height='" << Num(height)
+             << "' viewBox='0 0 " << Num(width) << " " << Num(height) << "' font-family='sans-serif'>\n"
+             << "<style>.view{font-size:12px;fill:#777}.name{font-size:11px;fill:#222;paint-order:stroke;"
+                "stroke:#fafafa;stroke-width:3px}.title{font-size:15px;font-weight:bold;fill:#222}"
+                ".bone{stroke:#222;stroke-width:0.6;fill-opacity:0.85}.joint{fill:#222}"
+                ".link{stroke:#999;stroke-width:1;stroke-dasharray:4 3}.leader{stroke:#555;stroke-width:0.6}"
+                ".legend{font-size:12px;fill:#444}.mark{stroke:" << kMarkColour << ";stroke-width:2}</style>\n"
+             << "<rect width='100%' height='100%' fill='white'/>\n"
+             << svg.str() << "</svg>\n";
+    return document.str();
 }
 
 }  // namespace vexil_host

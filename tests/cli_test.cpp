@@ -155,6 +155,53 @@ TEST(HostProgram, printsTheBoneTreeAndDrawsIt) {
     EXPECT_EQ(roots, 2u + 1);
 }
 
+// The names' boxes in a picture, as the program measures them.
+struct NameBox {
+    double left, top, right, bottom;
+};
+std::vector<NameBox> NameBoxes(const std::string &svg) {
+    std::vector<NameBox> boxes;
+    const std::string mark = "' class='name'>";
+    for (size_t at = svg.find(mark); at != std::string::npos; at = svg.find(mark, at + 1)) {
+        size_t open = svg.rfind("<text x='", at);
+        double x = std::stod(svg.substr(open + 9)), y = std::stod(svg.substr(svg.find("y='", open) + 3));
+        size_t length = svg.find("</text>", at) - (at + mark.size());
+        boxes.push_back({x, y - 10, x + 6.4 * static_cast<double>(length) + 2, y + 2});
+    }
+    return boxes;
+}
+
+TEST(HostProgram, drawsEveryNameWhereNoOtherNameLiesOrSaysWhy) {
+    // The biped's names crowd its side and top views; a fan of long names
+    // cannot all find room.
+    std::ostringstream fan;
+    fan << "o Fan\n";
+    for (int i = 0; i < 120; ++i)
+        fan << "v 0 0 " << i << "\nv 1 0 " << i << "\nv 0 0.1 " << i << "\nusemtl AVeryLongBoneNameNumber" << i
+            << "\nf " << 3 * i + 1 << " " << 3 * i + 2 << " " << 3 * i + 3 << "\n";
+    const struct {
+        std::string mesh;
+        size_t names;
+        bool crowded;
+    } cases[] = {{Example("biped.obj"), 3 * 19, false}, {"\"" + WriteTemp("fan.obj", fan.str()) + "\"", 3 * 120, true}};
+    for (const auto &c : cases) {
+        std::string picture = RunHost("--quiet --svg - " + c.mesh).output;
+        EXPECT_EQ(RunHost("--quiet --svg - " + c.mesh).output, picture) << "the same scene gives the same bytes";
+        std::vector<NameBox> boxes = NameBoxes(picture);
+        for (size_t i = 0; i < boxes.size(); ++i)
+            for (size_t j = i + 1; j < boxes.size(); ++j)
+                EXPECT_FALSE(boxes[i].left < boxes[j].right && boxes[j].left < boxes[i].right &&
+                             boxes[i].top < boxes[j].bottom && boxes[j].top < boxes[i].bottom)
+                    << c.mesh << ": names " << i << " and " << j << " overlap";
+        size_t leftOut = c.names - boxes.size();
+        EXPECT_EQ(leftOut > 0, c.crowded) << c.mesh;
+        if (leftOut == 0)
+            EXPECT_EQ(picture.find("left out"), std::string::npos) << c.mesh;
+        else
+            EXPECT_NE(picture.find(std::to_string(leftOut) + " names were left out"), std::string::npos) << c.mesh;
+    }
+}
+
 TEST(HostProgram, runsTheBundledExampleWithoutArguments) {
     Outcome run = RunHost("");
     EXPECT_EQ(run.status, 0);
