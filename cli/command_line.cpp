@@ -32,6 +32,7 @@ const char *const kUsage =
     "  --mirror-axis AXIS  check left and right bones for mirror images about\n"
     "                      the plane where AXIS (x, y or z) is 0; none: no check\n"
     "                      (default x)\n"
+    "  --version           print vexil-host's version\n"
     "  --help              show this text\n"
     "FILE may be - for standard output; the bone trees are then not printed.\n"
     "\n"
@@ -72,6 +73,8 @@ CommandLine ParseCommandLine(const std::vector<std::string> &arguments) {
         };
         if (argument == "--help" || argument == "-h") {
             line.help = true;
+        } else if (argument == "--version") {
+            line.version = true;
         } else if (argument == "--pivot-rotate") {
             line.pivotRotate = true;
         } else if (argument == "--runs") {

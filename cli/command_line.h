@@ -26,6 +26,7 @@ struct CommandLine {
     bool strict = false;   // any warning fails the run (status 4)
     MirrorAxis mirrorAxis = MirrorAxis::X;
     bool help = false;
+    bool version = false;
 };
 
 // A command line that cannot be used; the message says what is wrong.

@@ -43,6 +43,15 @@ std::vector<SvgMark> DiagnosisMarks(const std::vector<ObjectReport> &reports) {
     return marks;
 }
 
+// The example to run on without a file. A package holds it beside the
+// program, a build tree names it by its place in the sources.
+std::string BundledExample(const std::string &programDirectory) {
+    const std::string example = VEXIL_BUNDLED_EXAMPLE;
+    bool absolute = example.rfind('/', 0) == 0 || example.rfind('\\', 0) == 0 ||
+                    (example.size() > 1 && example[1] == ':');
+    return absolute ? example : programDirectory + "/" + example;
+}
+
 // Writes `text` to FILE, or to `standardOutput` for "-".
 void WriteOutput(const std::string &file, const std::string &text, std::ostream &standardOutput) {
     if (file == "-") {
@@ -86,7 +95,7 @@ std::vector<std::string> WriteGltfFile(const std::string &file, StandInHost &hos
 
 int Run(const CommandLine &line, const std::string &programDirectory, std::ostream &out, std::ostream &err) {
     std::vector<std::string> files = line.meshFiles;
-    if (files.empty()) files.push_back(VEXIL_BUNDLED_EXAMPLE);
+    if (files.empty()) files.push_back(BundledExample(programDirectory));
 
     Scene scene;
     scene.time = line.time;
@@ -190,6 +199,10 @@ int RunProgram(const std::vector<std::string> &arguments, const std::string &pro
         CommandLine line = ParseCommandLine(arguments);
         if (line.help) {
             out << kUsage;
+            return kExitDone;
+        }
+        if (line.version) {
+            out << "vexil-host " << VEXIL_VERSION << "\n";
             return kExitDone;
         }
         return Run(line, programDirectory, out, err);

@@ -202,10 +202,13 @@ TEST(HostProgram, drawsEveryNameWhereNoOtherNameLiesOrSaysWhy) {
     }
 }
 
-TEST(HostProgram, runsTheBundledExampleWithoutArguments) {
+TEST(HostProgram, runsTheBundledExampleWithoutArgumentsAndTellsItsVersion) {
     Outcome run = RunHost("");
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.output.find("Biped (object 10000001): 19 bones"), std::string::npos) << run.output;
+    Outcome version = RunHost("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.output, "vexil-host " VEXIL_VERSION "\n");
 }
 
 void ExpectTriple(const nlohmann::json &values, const std::array<double, 3> &expected, const std::string &what) {

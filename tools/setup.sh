@@ -1,20 +1,25 @@
 #!/usr/bin/env bash
 # Installs what Vexil needs, when it is missing. `setup.sh example` installs
 # only what building and running vexil-host needs (CMake, Ninja, g++, the
-# JSON and glTF libraries); `setup.sh` installs everything the test suite
-# uses as well (with Khronos's glTF-Validator from npm) and makes the
-# comma-decimal locale the formatting tests run under. Run as root to
-# install; otherwise it only says what is missing.
+# JSON and glTF libraries); `setup.sh package` that and what tools/package.sh
+# needs (the Windows cross compiler, zip); `setup.sh` installs everything
+# the test suite uses as well (with Khronos's glTF-Validator from npm) and
+# makes the comma-decimal locale the formatting tests run under. Run as
+# root to install; otherwise it only says what is missing.
 set -euo pipefail
 
 packages=(cmake ninja-build g++ nlohmann-json3-dev libtinygltf-dev)
 install=(apt-get install -y --no-install-recommends)
-if [ "${1:-tests}" != example ]; then
+if [ "${1:-tests}" = package ]; then
+  # The Windows cross compiler and the archiver, for tools/package.sh.
+  packages+=(g++-mingw-w64-x86-64-posix zip)
+elif [ "${1:-tests}" != example ]; then
   # wine needs what it recommends.
   install=(apt-get install -y)
   # libassimp-dev's CMake files name libz.so without depending on zlib1g-dev.
   packages+=(libgtest-dev libbenchmark-dev locales clang-14 libclang-rt-14-dev googletest
-    g++-mingw-w64-x86-64-posix wine wine64 libassimp-dev zlib1g-dev assimp-testmodels)
+    g++-mingw-w64-x86-64-posix wine wine64 libassimp-dev zlib1g-dev assimp-testmodels zip unzip
+    libimage-exiftool-perl)
 fi
 missing=()
 for package in "${packages[@]}"; do
@@ -30,7 +35,7 @@ if [ "${#missing[@]}" -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive "${install[@]}" "${missing[@]}"
 fi
 
-[ "${1:-tests}" = example ] && exit 0
+[ "${1:-tests}" = example ] || [ "${1:-tests}" = package ] && exit 0
 
 # Khronos's glTF-Validator, at the version package-lock.json pins.
 if ! command -v npm >/dev/null 2>&1; then
