@@ -2,9 +2,10 @@
 # Sets up, builds, and runs the whole test suite: the native tests, the
 # geometry tests built for a processor with fused multiply-add, the same
 # tests again under AddressSanitizer and UndefinedBehaviorSanitizer, a
-# bounded run of each fuzz target (FUZZ_SECONDS each, default 60), and the
-# Windows build's tests under wine with a byte-for-byte comparison of the
-# commands both builds send.
+# bounded run of each fuzz target (FUZZ_SECONDS each, default 60), the
+# Windows build's tests under wine, the Windows package (built twice and
+# compared, its version resource read back, run from its own folder), and a
+# byte-for-byte comparison of the commands both builds send.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(dirname "$here")"
@@ -58,6 +59,38 @@ cmake --build "$root/build-windows"
 wineboot --init >/dev/null 2>&1 || true
 wineserver -w
 ctest --test-dir "$root/build-windows" --output-on-failure -j2
+
+echo "== the Windows package: the same bytes twice, its version, and run from its own folder"
+zip="$("$here/package.sh" | tail -n 1)"
+first="$(mktemp)"
+cp "$zip" "$first"
+"$here/package.sh" >/dev/null
+cmp "$first" "$zip" || { echo "two packages of one commit differ" >&2; exit 1; }
+rm -f "$first"
+version=$(sed -n 's/^project(Vexil VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
+unpacked="$(mktemp -d)"
+(cd "$unpacked" && unzip -q "$zip")
+folder="$unpacked/vexil-$version"
+for file in Vexil.p vexil-host.exe; do
+  for field in FileVersion ProductVersion; do
+    shown=$(exiftool -s3 "-$field" "$folder/$file")
+    [ "$shown" = "$version" ] || { echo "$file: $field is '$shown', not $version" >&2; exit 1; }
+  done
+done
+# The host loads one file: only _mod_descrip goes out, only system DLLs come in.
+x86_64-w64-mingw32-objdump -p "$folder/Vexil.p" > "$unpacked/module.txt"
+grep -q 'Name Pointer/Ordinal\] Table[[:space:]]*00000001$' "$unpacked/module.txt" &&
+  grep -q '\] _mod_descrip$' "$unpacked/module.txt" || { echo "Vexil.p exports more than _mod_descrip" >&2; exit 1; }
+imports=$(sed -n 's/^\tDLL Name: //p' "$unpacked/module.txt" | sort | tr '\n' ' ')
+[ "$imports" = "KERNEL32.dll msvcrt.dll " ] || { echo "Vexil.p imports $imports" >&2; exit 1; }
+(cd "$folder" && sha256sum --quiet -c SHA256SUMS)
+(cd "$folder" && for example in examples/*; do
+  wine ./vexil-host.exe --quiet "$example" >/dev/null || { echo "the package's vexil-host failed on $example" >&2; exit 1; }
+done)
+(cd "$folder" && wine ./vexil-host.exe | grep -q '^Biped (object') ||
+  { echo "the package's vexil-host does not find its bundled example" >&2; exit 1; }
+rm -rf "$unpacked"
+echo "package $zip: reproducible, version $version, runs on every example"
 
 echo "== the same command bytes from both builds"
 cmake -S "$root" -B "$root/build" -DVEXIL_WINDOWS_HOST="$root/build-windows/vexil-host.exe"
