@@ -12,6 +12,7 @@
 
 #include "file_formats/nearest_bone.h"
 #include "file_formats/polygon_triangles.h"
+#include "file_formats/utf8.h"
 #include "host/bone_pose.h"
 
 namespace vexil_host {
@@ -467,19 +468,8 @@ int AddSkin(tinygltf::Model &model, BufferBuilder &buffer, const std::vector<Joi
 std::string ValidUtf8(const std::string &text) {
     std::string out;
     for (size_t i = 0; i < text.size();) {
-        unsigned char c = static_cast<unsigned char>(text[i]);
-        size_t length = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
-        bool valid = length != 0 && i + length <= text.size();
-        uint32_t code = length == 1 ? c : length == 2 ? c & 0x1F : length == 3 ? c & 0x0F : c & 0x07;
-        for (size_t k = 1; valid && k < length; ++k) {
-            unsigned char next = static_cast<unsigned char>(text[i + k]);
-            valid = (next >> 6) == 2;
-            code = code << 6 | (next & 0x3F);
-        }
-        // Overlong forms, surrogates and code points past U+10FFFF are not UTF-8.
-        static const uint32_t kLeast[5] = {0, 0, 0x80, 0x800, 0x10000};
-        valid = valid && code >= kLeast[length] && code <= 0x10FFFF && !(code >= 0xD800 && code <= 0xDFFF);
-        if (!valid) {
+        size_t length = Utf8SequenceLength(text, i);
+        if (length == 0) {
             out += "\xEF\xBF\xBD";
             ++i;
             continue;

@@ -6,6 +6,7 @@
 #include <sstream>
 #include <vector>
 
+#include "file_formats/utf8.h"
 #include "host/bone_pose.h"
 
 namespace vexil_host {
@@ -113,10 +114,8 @@ std::string XmlText(const std::string &raw) {
     std::string out;
     for (size_t i = 0; i < raw.size();) {
         unsigned char c = static_cast<unsigned char>(raw[i]);
-        size_t length = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
-        bool valid = length != 0 && i + length <= raw.size();
-        for (size_t k = 1; valid && k < length; ++k) valid = (static_cast<unsigned char>(raw[i + k]) >> 6) == 2;
-        if (!valid || (length == 1 && c < 0x20 && c != '\t')) {
+        size_t length = Utf8SequenceLength(raw, i);
+        if (length == 0 || (length == 1 && c < 0x20 && c != '\t')) {
             out += '?';
             i += 1;
             continue;
@@ -297,7 +296,7 @@ std::string SkeletonSvg(const Scene &scene, const std::vector<SvgMark> &marks) {
             << (leftOut == 1 ? " name was" : " names were") << " left out: no free place was left in the view</text>\n";
         line += 24;
     }
-    double height = line + 16;
+    double height = line + 6;
     std::ostringstream document;
     document.exceptions(std::ios::badbit);
     document << "<svg xmlns='http://www.w3.org/2000/svg' width='" << Num(width) << "' height='" << Num(height)
