@@ -194,7 +194,9 @@ TEST(HostProgram, drawsEveryNameWhereNoOtherNameLiesOrSaysWhy) {
                              boxes[i].top < boxes[j].bottom && boxes[j].top < boxes[i].bottom)
                     << c.mesh << ": names " << i << " and " << j << " overlap";
 #if !defined(_WIN32)  // the picture is drawn on Linux; Windows' libm may differ in a last digit
-        if (!c.crowded) EXPECT_EQ(ReadFile(VEXIL_EXAMPLES_DIR "/../docs/biped.svg"), picture) << "docs/make-pictures.sh";
+        if (!c.crowded) {
+            EXPECT_EQ(ReadFile(VEXIL_EXAMPLES_DIR "/../docs/biped.svg"), picture) << "docs/make-pictures.sh";
+        }
 #endif
         size_t leftOut = c.names - boxes.size();
         EXPECT_EQ(leftOut > 0, c.crowded) << c.mesh;

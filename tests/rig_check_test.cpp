@@ -272,7 +272,9 @@ TEST(RigCheck, checksThatLeftAndRightBonesAreMirrorImages) {
             messages.push_back(finding["message"]);
         }
         EXPECT_EQ(findings, c.findings) << c.what;
-        if (!c.message.empty() && !messages.empty()) EXPECT_EQ(messages[0], c.message) << c.what;
+        if (!c.message.empty() && !messages.empty()) {
+            EXPECT_EQ(messages[0], c.message) << c.what;
+        }
     }
 }
 
