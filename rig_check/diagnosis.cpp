@@ -277,8 +277,9 @@ class Diagnoser {
         // Of the places at a position with another point, the one a warning
         // names: tips before connector ends, then the earliest in the mesh.
         auto better = [&](size_t candidate, size_t best) {
+            if (best == SIZE_MAX) return true;
             const Place &a = places[candidate], &b = places[best];
-            return best == SIZE_MAX || (a.tip && !b.tip) || (a.tip == b.tip && a.record < b.record);
+            return (a.tip && !b.tip) || (a.tip == b.tip && a.record < b.record);
         };
 
         // Roots whose joints lie on a tip or a connector's end. Only the
