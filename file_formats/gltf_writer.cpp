@@ -256,12 +256,14 @@ void WriteInfluences(const Mesh &mesh, const SkinMesh &skin, const std::vector<J
     if (weightMaps != nullptr) {
         std::unordered_map<std::string, std::vector<uint32_t>> jointsOfMap;
         for (uint32_t j = 0; j < usable; ++j) jointsOfMap[joints[j].bone->bone.weightMap].push_back(j);
-        std::vector<uint32_t> lastEntry;
+        // Per point, its last entry in the map at hand. Each map sets it for
+        // all its own points before reading any, so what earlier maps left
+        // is never read, and many maps cost no pass over every point.
+        std::vector<uint32_t> lastEntry(mesh.points.size(), UINT32_MAX);
         for (const WeightMap &map : *weightMaps) {
             auto named = jointsOfMap.find(map.name);
             if (named == jointsOfMap.end()) continue;
             // A point listed more than once has the weight of its last entry.
-            lastEntry.assign(mesh.points.size(), UINT32_MAX);
             for (uint32_t entry = 0; entry < map.points.size(); ++entry) lastEntry[map.points[entry]] = entry;
             for (uint32_t entry = 0; entry < map.points.size(); ++entry) {
                 uint32_t point = map.points[entry];

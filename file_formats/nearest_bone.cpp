@@ -38,9 +38,9 @@ NearestBone::NearestBone(std::vector<BoneSegment> segments, const std::array<dou
         for (const auto &end : {segment.joint, segment.tip})
             ballRadius_ = std::max(ballRadius_, std::hypot(end[0] - ballCentre_[0], end[1] - ballCentre_[1],
                                                            end[2] - ballCentre_[2]));
-    everyone_.resize(segments_.size());
-    for (uint32_t i = 0; i < everyone_.size(); ++i) everyone_[i] = i;
-    candidates_ = everyone_;
+    // The first cube's candidates: every segment.
+    candidates_.resize(segments_.size());
+    for (uint32_t i = 0; i < candidates_.size(); ++i) candidates_[i] = i;
     double size = 0;
     for (int k = 0; k < 3; ++k) size = std::max(size, high[k] - low[k]);
     Cube root{low, size > 0 ? size : 1, 0, static_cast<uint32_t>(segments_.size()), 0, 0, {}};
@@ -135,7 +135,7 @@ uint32_t NearestBone::Find(const std::array<float, 3> &point) {
         return true;
     };
     if (lastCube_ == UINT32_MAX || !inside(cubes_[lastCube_])) {
-        if (!inside(cubes_[0])) return NearestOf(everyone_.data(), static_cast<uint32_t>(everyone_.size()), p);
+        if (!inside(cubes_[0])) return NearestOf(candidates_.data(), cubes_[0].candidateCount, p);
         // Up from the last point's cube to one that holds this point, then
         // down to the smallest.
         uint32_t at = lastCube_ == UINT32_MAX ? 0 : lastCube_;

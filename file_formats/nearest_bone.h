@@ -52,7 +52,6 @@ class NearestBone {
     std::vector<Prepared> segments_;
     std::vector<Cube> cubes_;
     std::vector<uint32_t> candidates_;
-    std::vector<uint32_t> everyone_;
     std::array<double, 3> ballCentre_{};
     double ballRadius_ = 0;
     std::vector<double> scratch_;
