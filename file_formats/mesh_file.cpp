@@ -32,12 +32,17 @@ void AppendUtf8(std::string &text, uint32_t code) {
     }
 }
 
+// Byte-order marks at the start of a text.
+bool Utf8Mark(const std::string &bytes) { return bytes.compare(0, 3, "\xEF\xBB\xBF") == 0; }
+bool Utf16BigEndianMark(const std::string &bytes) { return bytes.compare(0, 2, "\xFE\xFF") == 0; }
+bool Utf16Mark(const std::string &bytes) { return Utf16BigEndianMark(bytes) || bytes.compare(0, 2, "\xFF\xFE") == 0; }
+
 }  // namespace
 
 std::string ObjText(const std::string &bytes) {
-    if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) return bytes.substr(3);
-    bool bigEndian = bytes.compare(0, 2, "\xFE\xFF") == 0;
-    if (!bigEndian && bytes.compare(0, 2, "\xFF\xFE") != 0) return bytes;
+    if (Utf8Mark(bytes)) return bytes.substr(3);
+    if (!Utf16Mark(bytes)) return bytes;
+    bool bigEndian = Utf16BigEndianMark(bytes);
     const uint32_t kReplacement = 0xFFFD;
     std::string text;
     text.reserve(bytes.size() / 2);
@@ -78,11 +83,8 @@ std::vector<MeshObject> ReadMeshFile(const std::string &path) {
     if (file.bad()) throw MeshFileError(path + ": could not be read");
     // UTF-8 OBJ text, the common case, is parsed as it is read; object
     // files and UTF-16 text are read whole.
-    bool utf16 = first.compare(0, 2, "\xFE\xFF") == 0 || first.compare(0, 2, "\xFF\xFE") == 0;
-    if (FormatOf(first) == MeshFormat::Obj && !utf16) {
-        size_t mark = first.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
-        return ReadObj(file, first.substr(mark), path, FileStem(path));
-    }
+    if (FormatOf(first) == MeshFormat::Obj && !Utf16Mark(first))
+        return ReadObj(file, first.substr(Utf8Mark(first) ? 3 : 0), path, FileStem(path));
     std::string bytes = first + std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     if (file.bad()) throw MeshFileError(path + ": could not be read");
     if (FormatOf(bytes) == MeshFormat::Lightwave) return ReadLwo(bytes, path, FileStem(path));
