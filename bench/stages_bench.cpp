@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <ostream>
@@ -26,6 +27,7 @@
 #include "host/module_loader.h"
 #include "host/services.h"
 #include "rig_check/rig_report.h"
+#include "weights/skin_weights.h"
 
 namespace {
 
@@ -44,6 +46,8 @@ std::map<std::string, std::string> files;
 const std::string &MeshFile(const std::string &name) {
     auto found = files.find(name);
     if (found != files.end()) return found->second;
+    // A file of the user's own, named by VEXIL_STAGES_FILE, is used as it is.
+    if (name == "file") return files[name] = std::getenv("VEXIL_STAGES_FILE");
     std::vector<vexil_host::MeshObject> objects(1);
     objects[0].name = name;
     objects[0].mesh = name == "character" ? vexil_bench::CharacterWithHair() : vexil_bench::LongConnectorChain();
@@ -132,6 +136,35 @@ void RigCheck(benchmark::State &state, const std::string &mesh) {
     Ratios(state, mesh, mesh + "/rig check");
 }
 
+// Automatic weights for every object's skin, after the module's run and the
+// rig check that tells the drawn skeleton from the skin.
+void Weights(benchmark::State &state, const std::string &mesh, vexil_host::WeightMethod method, const std::string &key) {
+    Loaded loaded(MeshFile(mesh));
+    vexil_host::LoadedModule module(VEXIL_MODULE_PATH);
+    if (module.Activation()(LWLAYOUTGENERIC_VERSION, loaded.host->Global(), loaded.host->Generic(), nullptr) != AFUNC_OK)
+        state.SkipWithError("the module failed");
+    std::vector<vexil_host::ObjectReport> reports =
+        vexil_host::DiagnoseObjects(*loaded.host, loaded.scene.selection, loaded.sources);
+    Time(state, mesh + "/" + key, [&](benchmark::State &) {
+        return Timed([&] {
+            std::vector<std::string> warnings;
+            for (LWItemID id : loaded.scene.selection)
+                benchmark::DoNotOptimize(vexil_host::WeighSkin(
+                    loaded.scene, *loaded.scene.Find(id), vexil_host::SkeletonPolygonsOf(loaded.scene, id, reports),
+                    nullptr, method, warnings));
+        });
+    });
+    Ratios(state, mesh, mesh + "/" + key);
+}
+
+void AutomaticWeights(benchmark::State &state, const std::string &mesh) {
+    Weights(state, mesh, vexil_host::WeightMethod::Automatic, "weights");
+}
+
+void NearestWeights(benchmark::State &state, const std::string &mesh) {
+    Weights(state, mesh, vexil_host::WeightMethod::Nearest, "nearest weights");
+}
+
 int RunVexilHost(const std::string &file) {
     Sink sink;
     std::ostream out(&sink), err(&sink);
@@ -215,16 +248,21 @@ void Processes(benchmark::State &state, const std::string &mesh) {
 }  // namespace
 
 // Each stage reports the time it measured itself, setting-up left out.
-#define STAGES(Mesh, name)                                                                                        \
-    BENCHMARK_CAPTURE(Read, Mesh, name)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();           \
-    BENCHMARK_CAPTURE(ModuleRun, Mesh, name)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();      \
-    BENCHMARK_CAPTURE(RigCheck, Mesh, name)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();       \
-    BENCHMARK_CAPTURE(AssimpImport, Mesh, name)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();   \
-    BENCHMARK_CAPTURE(VexilHost, Mesh, name)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();      \
-    BENCHMARK_CAPTURE(Processes, Mesh, name)->Unit(benchmark::kMillisecond)->Iterations(1)
-
-STAGES(A_Character, "character");
-STAGES(B_ConnectorChain, "chain");
+void RegisterStages(const std::string &label, const std::string &mesh) {
+    auto add = [&](const char *stage, void (*run)(benchmark::State &, const std::string &), int iterations) {
+        auto *benchmark = benchmark::RegisterBenchmark((std::string(stage) + "/" + label).c_str(), run, mesh);
+        benchmark->Unit(benchmark::kMillisecond)->Iterations(iterations);
+        if (run != Processes) benchmark->UseManualTime();
+    };
+    add("Read", Read, 3);
+    add("ModuleRun", ModuleRun, 3);
+    add("RigCheck", RigCheck, 3);
+    add("NearestWeights", NearestWeights, 3);
+    add("AutomaticWeights", AutomaticWeights, 3);
+    add("AssimpImport", AssimpImport, 3);
+    add("VexilHost", VexilHost, 3);
+    add("Processes", Processes, 1);
+}
 
 int main(int argc, char **argv) {
     // Run again by Processes: one program in a process of its own.
@@ -239,9 +277,13 @@ int main(int argc, char **argv) {
         std::printf("%ld\n", PeakKiB());
         return read ? 0 : 1;
     }
+    RegisterStages("A_Character", "character");
+    RegisterStages("B_ConnectorChain", "chain");
+    if (std::getenv("VEXIL_STAGES_FILE") != nullptr) RegisterStages("C_File", "file");
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    for (const auto &file : files) std::remove(file.second.c_str());
+    for (const auto &file : files)
+        if (file.first != "file") std::remove(file.second.c_str());
     return 0;
 }

@@ -9,7 +9,8 @@ namespace vexil_host {
 const char *const kUsage =
     "usage: vexil-host [options] [MESH.obj | MESH.lwo ...]\n"
     "\n"
-    "Loads each mesh file (OBJ or LWO2) into a stand-in scene, selects its\n"
+    "Loads each mesh file (OBJ, in UTF-8 or UTF-16, or the modeller's object\n"
+    "files: LWO2, LWO3 and the older LWOB) into a stand-in scene, selects its\n"
     "objects in order, runs the Vexil module on them as the host would, prints\n"
     "each object's bone tree, and warns of likely drawing mistakes on standard\n"
     "error. Without a file it runs on the bundled example biped.\n"
@@ -21,9 +22,18 @@ const char *const kUsage =
     "  --fps RATE          the frame rate the host reports (default 30)\n"
     "  --commands FILE     write every command the module sent, one per line\n"
     "  --scene FILE        write the resulting scene as JSON\n"
-    "  --svg FILE          draw the skeletons: front, side and top views\n"
+    "  --svg FILE          draw the skeletons: front, side and top views, each\n"
+    "                      skin point in the colour of the bone that weighs it\n"
+    "                      most\n"
     "  --gltf FILE         write the skeletons and their skins as glTF 2.0:\n"
     "                      binary for FILE.glb, JSON for FILE.gltf\n"
+    "  --weight-maps FILE  write the objects again as one LWO2 file with a weight\n"
+    "                      map per bone, named as the module names the bone's\n"
+    "                      map; other chunks of an LWO2 file are kept\n"
+    "  --weights METHOD    how points that no painted map weights follow the\n"
+    "                      bones: auto (default), heat spread over the skin from\n"
+    "                      each bone; nearest, each point wholly to its nearest\n"
+    "                      bone\n"
     "  --module PATH       the module to load (default: Vexil.p beside vexil-host)\n"
     "  --explain           also tell how every bone found its parent, why each\n"
     "                      root is a root, and each object's notes\n"
@@ -100,6 +110,16 @@ CommandLine ParseCommandLine(const std::vector<std::string> &arguments) {
                 throw UsageError("--gltf expects a file name ending in .glb (binary) or .gltf (JSON), not '" + file +
                                  "'");
             line.gltfFile = file;
+        } else if (argument == "--weight-maps") {
+            line.weightMapsFile = value();
+        } else if (argument == "--weights") {
+            const std::string &method = value();
+            if (method == "auto")
+                line.weights = WeightMethod::Automatic;
+            else if (method == "nearest")
+                line.weights = WeightMethod::Nearest;
+            else
+                throw UsageError("--weights expects auto or nearest, not '" + method + "'");
         } else if (argument == "--module") {
             line.modulePath = value();
         } else if (argument == "--quiet") {

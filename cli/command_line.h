@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "rig_check/mirror_check.h"
+#include "weights/skin_weights.h"
 
 namespace vexil_host {
 
@@ -20,6 +21,8 @@ struct CommandLine {
     std::optional<std::string> sceneFile;
     std::optional<std::string> svgFile;
     std::optional<std::string> gltfFile;  // ends in .glb (binary) or .gltf (JSON)
+    std::optional<std::string> weightMapsFile;  // LWO2
+    WeightMethod weights = WeightMethod::Automatic;
     std::optional<std::string> modulePath;
     bool quiet = false;    // no warnings on standard error
     bool explain = false;  // how every bone found its parent, why roots are roots

@@ -11,6 +11,7 @@
 #include "file_formats/mesh_file.h"
 #include "file_formats/scene_json.h"
 #include "file_formats/skeleton_svg.h"
+#include "file_formats/weight_maps_file.h"
 #include "host/module_loader.h"
 #include "host/services.h"
 #include "rig_check/rig_report.h"
@@ -63,34 +64,88 @@ void WriteOutput(const std::string &file, const std::string &text, std::ostream 
     if (!out.flush()) throw std::runtime_error(file + ": cannot be written");
 }
 
-// Writes the objects to a glTF file, each object's mesh without the
-// triangles its diagnosis found to be the drawn skeleton; returns the
-// writer's warnings.
-std::vector<std::string> WriteGltfFile(const std::string &file, StandInHost &host, const std::vector<LWItemID> &objects,
-                                       const std::vector<ObjectReport> &reports,
-                                       const std::map<LWItemID, std::vector<WeightMap>> &weightMaps) {
-    std::vector<GltfObject> written;
+// Each object's skin and its weights.
+std::map<LWItemID, SkinWeights> WeighObjects(const StandInHost &host, const std::vector<LWItemID> &objects,
+                                             const std::vector<ObjectReport> &reports,
+                                             const std::map<LWItemID, std::vector<WeightMap>> &weightMaps,
+                                             WeightMethod method, std::vector<std::string> &warnings) {
+    std::map<LWItemID, SkinWeights> weights;
     for (LWItemID id : objects) {
-        GltfObject object;
-        object.id = id;
-        auto maps = weightMaps.find(id);
-        if (maps != weightMaps.end()) object.weightMaps = &maps->second;
         const Item *item = host.scene.Find(id);
-        size_t polygons = item != nullptr && item->mesh != nullptr ? item->mesh->PolygonCount() : 0;
-        object.skeletonPolygon.assign(polygons, false);
-        for (const ObjectReport &report : reports) {
-            if (report.object != id) continue;
-            for (LWPolID polygon : report.diagnosis.skeletonPolygons) {
-                size_t index = PolygonIndexOf(polygon, polygons);
-                if (index < polygons) object.skeletonPolygon[index] = true;
-            }
-        }
-        written.push_back(std::move(object));
+        if (item == nullptr) continue;
+        auto maps = weightMaps.find(id);
+        weights[id] = WeighSkin(host.scene, *item, SkeletonPolygonsOf(host.scene, id, reports),
+                                maps != weightMaps.end() ? &maps->second : nullptr, method, warnings);
     }
+    return weights;
+}
+
+// Writes the objects and their skins to a glTF file; returns the writer's warnings.
+std::vector<std::string> WriteGltfFile(const std::string &file, const Scene &scene, const std::vector<LWItemID> &objects,
+                                       const std::map<LWItemID, SkinWeights> &weights) {
+    std::vector<GltfObject> written;
+    for (LWItemID id : objects) written.push_back({id, &weights.at(id)});
     std::ofstream out(file, std::ios::binary);
-    std::vector<std::string> warnings = WriteGltf(host.scene, written, IsBinaryGltf(file), out);
+    std::vector<std::string> warnings = WriteGltf(scene, written, IsBinaryGltf(file), out);
     if (!out.flush()) throw std::runtime_error(file + ": cannot be written");
     return warnings;
+}
+
+// The first bytes of a file, as many as an IFF header holds.
+std::string FileHead(const std::string &file) {
+    std::ifstream in(file, std::ios::binary);
+    char head[12] = {};
+    in.read(head, sizeof head);
+    return std::string(head, static_cast<size_t>(in.gcount()));
+}
+
+// Each object's skin points to draw, each with the bone that weighs it
+// most; a large skin by every so many of its points.
+std::vector<SvgSkin> SvgSkins(const Scene &scene, const std::map<LWItemID, SkinWeights> &weights) {
+    constexpr size_t kMostPointsDrawn = 5000;
+    std::vector<SvgSkin> skins;
+    for (const auto &[id, skinWeights] : weights) {
+        const Item *object = scene.Find(id);
+        if (object == nullptr || object->mesh == nullptr || skinWeights.influences.empty()) continue;
+        SvgSkin skin{id, {}, {}};
+        size_t count = skinWeights.influences.size(), step = (count + kMostPointsDrawn - 1) / kMostPointsDrawn;
+        for (size_t vertex = 0; vertex < count; vertex += step) {
+            const auto &p = object->mesh->points[skinWeights.skin.points[vertex]];
+            skin.points.push_back({p[0], p[1], p[2]});
+            skin.heaviestBone.push_back(skinWeights.bones[skinWeights.influences[vertex].bone[0]].bone->id);
+        }
+        skins.push_back(std::move(skin));
+    }
+    return skins;
+}
+
+// The objects as one LWO2 file with a weight map per bone. One LWO2 file
+// given alone is written again whole, its other chunks kept; otherwise the
+// file holds each object's points, polygons, surfaces and weight maps.
+std::string WeightMapsFile(const Scene &scene, const std::vector<std::string> &files, const std::vector<LWItemID> &objects,
+                           const std::map<LWItemID, std::vector<WeightMap>> &painted,
+                           const std::map<LWItemID, SkinWeights> &weights, std::vector<std::string> &notes) {
+    std::vector<WeightMapsLayer> layers;
+    for (LWItemID id : objects) {
+        const Item *item = scene.Find(id);
+        if (item == nullptr || item->mesh == nullptr) continue;
+        WeightMapsLayer layer{item->name, item->mesh.get(), &painted.at(id), {}};
+        if (item->bones.empty())
+            notes.push_back("object '" + item->name + "' has no bones, so it gets no weight maps");
+        else
+            layer.boneMaps = BoneWeightMaps(scene, *item, weights.at(id));
+        layers.push_back(std::move(layer));
+    }
+    if (files.size() == 1) {
+        std::string bytes = ReadFileBytes(files[0]);
+        if (IsLwo2(bytes)) return RewriteLwo2WeightMaps(bytes, files[0], layers);
+    } else {
+        for (const std::string &file : files)
+            if (IsLwo2(FileHead(file)))
+                notes.push_back(file + ": of several files, only points, polygons, surfaces and weight maps are "
+                                       "written; give it alone to keep its UVs, surfaces and other chunks");
+    }
+    return WriteWeightMapsLwo(layers);
 }
 
 int Run(const CommandLine &line, const std::string &programDirectory, std::ostream &out, std::ostream &err) {
@@ -160,17 +215,47 @@ int Run(const CommandLine &line, const std::string &programDirectory, std::ostre
         WriteOutput(*line.sceneFile, JsonText(document), out);
         toStandardOutput = toStandardOutput || *line.sceneFile == "-";
     }
+    // The skins' weights, for what shows or writes them. They need the rig
+    // check, which tells the drawn skeleton from the skin.
+    std::map<LWItemID, SkinWeights> weights;
+    bool weighed = false;
+    if ((line.svgFile || line.gltfFile || line.weightMapsFile) && !rigCheckGaveUp) {
+        std::vector<std::string> weightWarnings;
+        try {
+            weights = WeighObjects(host, loaded, reports, weightMaps, line.weights, weightWarnings);
+            weighed = true;
+        } catch (const std::bad_alloc &) {
+            weights.clear();
+            err << "vexil-host: memory ran out while working out the skins' weights\n";
+        }
+        for (const std::string &warning : weightWarnings) err << "vexil-host: warning: " << warning << "\n";
+    }
     if (line.svgFile) {
-        WriteOutput(*line.svgFile, SkeletonSvg(scene, DiagnosisMarks(reports)), out);
+        std::vector<SvgSkin> skins;
+        if (weighed) skins = SvgSkins(host.scene, weights);
+        WriteOutput(*line.svgFile, SkeletonSvg(scene, DiagnosisMarks(reports), skins), out);
         toStandardOutput = toStandardOutput || *line.svgFile == "-";
     }
     if (line.gltfFile) {
         if (rigCheckGaveUp)
             err << "vexil-host: " << *line.gltfFile
                 << ": not written: without the rig check the drawn skeleton cannot be told from the skin\n";
+        else if (!weighed)
+            err << "vexil-host: " << *line.gltfFile << ": not written: the skins' weights could not be worked out\n";
         else
-            for (const std::string &warning : WriteGltfFile(*line.gltfFile, host, loaded, reports, weightMaps))
+            for (const std::string &warning : WriteGltfFile(*line.gltfFile, scene, loaded, weights))
                 if (!line.quiet) err << *line.gltfFile << ": warning: " << warning << "\n";
+    }
+    if (line.weightMapsFile) {
+        if (!weighed) {
+            err << "vexil-host: " << *line.weightMapsFile << ": not written: the skins' weights could not be worked out\n";
+        } else {
+            std::vector<std::string> notes;
+            WriteOutput(*line.weightMapsFile, WeightMapsFile(scene, files, loaded, weightMaps, weights, notes), out);
+            toStandardOutput = toStandardOutput || *line.weightMapsFile == "-";
+            if (!line.quiet)
+                for (const std::string &note : notes) err << *line.weightMapsFile << ": note: " << note << "\n";
+        }
     }
     if (!toStandardOutput) out << SceneSummary(scene);
     if (line.explain) (toStandardOutput ? err : out) << Explanation(reports);
@@ -187,7 +272,7 @@ int Run(const CommandLine &line, const std::string &programDirectory, std::ostre
             << StatusMeaning(statuses[run]) << ")\n";
     }
     if (failures > 0) return kExitModuleFailed;
-    if (rigCheckGaveUp) return kExitOutOfMemory;
+    if (rigCheckGaveUp || (!weighed && (line.svgFile || line.gltfFile || line.weightMapsFile))) return kExitOutOfMemory;
     return line.strict && WarningCount(reports) > 0 ? kExitWarnings : kExitDone;
 }
 

@@ -10,8 +10,6 @@
 
 #include <tiny_gltf.h>
 
-#include "file_formats/nearest_bone.h"
-#include "file_formats/polygon_triangles.h"
 #include "file_formats/utf8.h"
 #include "host/bone_pose.h"
 
@@ -127,199 +125,94 @@ struct Joint {
 // written values compose. Bones whose values are not finite are left out
 // with a warning, and their children hang from the nearest ancestor kept.
 std::vector<Joint> PlanJoints(const Scene &scene, const Item &object, std::vector<std::string> &warnings) {
-    std::unordered_map<LWItemID, std::vector<const Item *>> children;
-    std::vector<const Item *> roots;
-    for (LWItemID id : object.bones) {
-        const Item *bone = scene.Find(id);
-        const Item *parent = scene.Find(bone->bone.parent);
-        if (parent != nullptr && parent->type == ItemType::Bone && parent->bone.object == object.id)
-            children[parent->id].push_back(bone);
-        else
-            roots.push_back(bone);
-    }
     std::unordered_map<LWItemID, BonePose> poses = ObjectBonePoses(scene, object);
+    std::vector<BoneInTree> order = BonesDepthFirst(scene, object);
+    // The joint each entry became, or, left out, the joint it hangs from.
+    std::vector<int> jointOf(order.size(), -1);
     std::vector<Joint> joints;
-    std::unordered_map<LWItemID, bool> visited;
-    // Each entry: a bone and the joint it hangs from.
-    std::vector<std::pair<const Item *, int>> stack;
-    auto walk = [&](const Item *root) {
-        stack.push_back({root, -1});
-        while (!stack.empty()) {
-            auto [bone, parent] = stack.back();
-            stack.pop_back();
-            if (visited[bone->id]) continue;
-            visited[bone->id] = true;
-            int hangsFrom = parent;
-            const BoneState &values = bone->bone;
-            const BonePose &pose = poses.at(bone->id);
-            bool ownValuesFinite = Finite(values.restPosition) && Finite(values.restRotation) &&
-                                   std::isfinite(values.restLength) &&
-                                   (!values.pivotRecorded || Finite(values.pivotRotation));
-            Joint joint{bone, parent, {pose.start, pose.tip}, {}, {}, {}, {}};
-            Matrix parentRotation = {{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}};
-            Vec parentTranslation = {0, 0, 0};
-            if (parent >= 0) {
-                parentRotation = joints[static_cast<size_t>(parent)].worldRotation;
-                parentTranslation = joints[static_cast<size_t>(parent)].worldTranslation;
-            }
-            bool placed = ownValuesFinite && Finite(pose.start) && Finite(pose.tip);
-            if (placed) {
-                Matrix toParent = Transposed(parentRotation);
-                Vec world = Mirror(pose.start), offset;
-                for (int k = 0; k < 3; ++k) offset[k] = world[k] - parentTranslation[k];
-                joint.translation = Apply(toParent, offset);
-                joint.rotation = QuaternionOf(Multiply(toParent, JointRotation(pose)));
-                // What an importer composes from the written values, to
-                // which the inverse bind matrix must be true.
-                joint.worldRotation = Multiply(parentRotation, MatrixOf(joint.rotation));
-                Vec turned = Apply(parentRotation, joint.translation);
-                for (int k = 0; k < 3; ++k) joint.worldTranslation[k] = parentTranslation[k] + turned[k];
-                Vec inverse = Apply(Transposed(joint.worldRotation), joint.worldTranslation);
-                placed = Finite(joint.translation) && std::isfinite(joint.rotation[0] + joint.rotation[1] +
-                                                                    joint.rotation[2] + joint.rotation[3]) &&
-                         FitsFloat(inverse[0]) && FitsFloat(inverse[1]) && FitsFloat(inverse[2]);
-            }
-            if (placed) {
-                hangsFrom = static_cast<int>(joints.size());
-                joints.push_back(joint);
-            } else {
-                warnings.push_back("bone " + Quoted(bone->name) + " of object " + Quoted(object.name) +
-                                   " is left out of the glTF file: " +
-                                   (ownValuesFinite ? "its place lies beyond what 32-bit floats hold"
-                                                    : "its rest values are not finite numbers"));
-            }
-            auto found = children.find(bone->id);
-            if (found == children.end()) continue;
-            // Pushed last first, so that the first child comes off first.
-            for (auto child = found->second.rbegin(); child != found->second.rend(); ++child)
-                stack.push_back({*child, hangsFrom});
+    for (size_t entry = 0; entry < order.size(); ++entry) {
+        const Item *bone = order[entry].bone;
+        int parent = order[entry].parent < 0 ? -1 : jointOf[static_cast<size_t>(order[entry].parent)];
+        const BoneState &values = bone->bone;
+        const BonePose &pose = poses.at(bone->id);
+        bool ownValuesFinite = Finite(values.restPosition) && Finite(values.restRotation) &&
+                               std::isfinite(values.restLength) &&
+                               (!values.pivotRecorded || Finite(values.pivotRotation));
+        Joint joint{bone, parent, {pose.start, pose.tip}, {}, {}, {}, {}};
+        Matrix parentRotation = {{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}};
+        Vec parentTranslation = {0, 0, 0};
+        if (parent >= 0) {
+            parentRotation = joints[static_cast<size_t>(parent)].worldRotation;
+            parentTranslation = joints[static_cast<size_t>(parent)].worldTranslation;
         }
-    };
-    for (const Item *root : roots) walk(root);
-    // Bones whose parents loop back to them: each loop starts at its first bone.
-    for (LWItemID id : object.bones)
-        if (!visited[id]) walk(scene.Find(id));
+        bool placed = ownValuesFinite && Finite(pose.start) && Finite(pose.tip);
+        if (placed) {
+            Matrix toParent = Transposed(parentRotation);
+            Vec world = Mirror(pose.start), offset;
+            for (int k = 0; k < 3; ++k) offset[k] = world[k] - parentTranslation[k];
+            joint.translation = Apply(toParent, offset);
+            joint.rotation = QuaternionOf(Multiply(toParent, JointRotation(pose)));
+            // What an importer composes from the written values, to which
+            // the inverse bind matrix must be true.
+            joint.worldRotation = Multiply(parentRotation, MatrixOf(joint.rotation));
+            Vec turned = Apply(parentRotation, joint.translation);
+            for (int k = 0; k < 3; ++k) joint.worldTranslation[k] = parentTranslation[k] + turned[k];
+            Vec inverse = Apply(Transposed(joint.worldRotation), joint.worldTranslation);
+            placed = Finite(joint.translation) &&
+                     std::isfinite(joint.rotation[0] + joint.rotation[1] + joint.rotation[2] + joint.rotation[3]) &&
+                     FitsFloat(inverse[0]) && FitsFloat(inverse[1]) && FitsFloat(inverse[2]);
+        }
+        if (placed) {
+            jointOf[entry] = static_cast<int>(joints.size());
+            joints.push_back(joint);
+        } else {
+            jointOf[entry] = parent;
+            warnings.push_back("bone " + Quoted(bone->name) + " of object " + Quoted(object.name) +
+                               " is left out of the glTF file: " +
+                               (ownValuesFinite ? "its place lies beyond what 32-bit floats hold"
+                                                : "its rest values are not finite numbers"));
+        }
+    }
     return joints;
 }
 
-// The object's polygons the skin is made of, and the points they use.
-struct SkinMesh {
-    std::vector<uint32_t> polygons;
-    std::vector<uint32_t> points;    // mesh point of each vertex, ascending
-    std::vector<uint32_t> vertexOf;  // vertex of each mesh point used
-    size_t triangles = 0;
-    std::array<double, 3> low = {INFINITY, INFINITY, INFINITY}, high = {-INFINITY, -INFINITY, -INFINITY};
-};
-
-SkinMesh PlanMesh(const Mesh &mesh, const std::vector<bool> &skeletonPolygon) {
-    SkinMesh skin;
-    std::vector<uint8_t> used(mesh.points.size(), 0);
-    for (size_t polygon = 0; polygon < mesh.PolygonCount(); ++polygon) {
-        size_t size = mesh.PolygonSize(polygon);
-        if (size < 3 || (polygon < skeletonPolygon.size() && skeletonPolygon[polygon])) continue;
-        skin.polygons.push_back(static_cast<uint32_t>(polygon));
-        skin.triangles += size - 2;
-        const uint32_t *vertices = mesh.PolygonVertices(polygon);
-        for (size_t v = 0; v < size; ++v) used[vertices[v]] = 1;
+// Writes each vertex's JOINTS_0 and WEIGHTS_0 from its influences, each
+// bone as its joint. Only the first `usable` joints take part: JOINTS_0
+// cannot name more than 65536; a vertex left with no joint follows joint 0.
+// Unused places hold joint 0 with weight 0.
+void WriteInfluences(const SkinWeights &weights, const std::vector<Joint> &joints, size_t usable, bool wide,
+                     unsigned char *jointsOut, unsigned char *weightsOut) {
+    std::unordered_map<const Item *, uint32_t> jointOf;
+    for (uint32_t j = 0; j < usable; ++j) jointOf[joints[j].bone] = j;
+    std::vector<uint32_t> jointOfBone(weights.bones.size(), UINT32_MAX);
+    bool identity = true;
+    for (size_t b = 0; b < weights.bones.size(); ++b) {
+        auto found = jointOf.find(weights.bones[b].bone);
+        if (found != jointOf.end()) jointOfBone[b] = found->second;
+        identity = identity && jointOfBone[b] == b;
     }
-    skin.vertexOf.assign(mesh.points.size(), UINT32_MAX);
-    skin.points.reserve(mesh.points.size());
-    std::array<float, 3> low = {INFINITY, INFINITY, INFINITY}, high = {-INFINITY, -INFINITY, -INFINITY};
-    for (uint32_t point = 0; point < mesh.points.size(); ++point) {
-        if (!used[point]) continue;
-        skin.vertexOf[point] = static_cast<uint32_t>(skin.points.size());
-        skin.points.push_back(point);
-        for (int k = 0; k < 3; ++k) {
-            low[k] = std::min(low[k], mesh.points[point][k]);
-            high[k] = std::max(high[k], mesh.points[point][k]);
-        }
-    }
-    for (int k = 0; k < 3; ++k) skin.low[k] = low[k], skin.high[k] = high[k];
-    return skin;
-}
-
-// Writes each vertex's JOINTS_0 and WEIGHTS_0: the joints whose weight maps
-// give the point a weight above 0, the four heaviest of them (the earlier
-// joint first where weights are equal), scaled to sum 1; a vertex that no
-// map gives a weight follows the nearest bone, with weight 1. Unused places
-// hold joint 0 with weight 0. Only the first `usable` joints take part:
-// JOINTS_0 cannot name more than 65536.
-void WriteInfluences(const Mesh &mesh, const SkinMesh &skin, const std::vector<Joint> &joints, size_t usable,
-                     const std::vector<WeightMap> *weightMaps, bool wide, unsigned char *jointsOut,
-                     unsigned char *weightsOut) {
-    // Weights from the maps, per vertex: (vertex, joint, weight).
-    struct Weighed {
-        uint32_t vertex, joint;
-        float weight;
-    };
-    std::vector<Weighed> weighed;
-    if (weightMaps != nullptr) {
-        std::unordered_map<std::string, std::vector<uint32_t>> jointsOfMap;
-        for (uint32_t j = 0; j < usable; ++j) jointsOfMap[joints[j].bone->bone.weightMap].push_back(j);
-        // Per point, its last entry in the map at hand. Each map sets it for
-        // all its own points before reading any, so what earlier maps left
-        // is never read, and many maps cost no pass over every point.
-        std::vector<uint32_t> lastEntry(mesh.points.size(), UINT32_MAX);
-        for (const WeightMap &map : *weightMaps) {
-            auto named = jointsOfMap.find(map.name);
-            if (named == jointsOfMap.end()) continue;
-            // A point listed more than once has the weight of its last entry.
-            for (uint32_t entry = 0; entry < map.points.size(); ++entry) lastEntry[map.points[entry]] = entry;
-            for (uint32_t entry = 0; entry < map.points.size(); ++entry) {
-                uint32_t point = map.points[entry];
-                if (lastEntry[point] != entry || !(map.weights[entry] > 0) || skin.vertexOf[point] == UINT32_MAX)
-                    continue;
-                for (uint32_t joint : named->second) weighed.push_back({skin.vertexOf[point], joint, map.weights[entry]});
-            }
-        }
-        std::sort(weighed.begin(), weighed.end(), [](const Weighed &a, const Weighed &b) {
-            if (a.vertex != b.vertex) return a.vertex < b.vertex;
-            if (a.weight != b.weight) return a.weight > b.weight;
-            return a.joint < b.joint;
-        });
-    }
-    std::array<double, 3> low = skin.low, high = skin.high;
-    std::vector<BoneSegment> segments;
-    for (size_t j = 0; j < usable; ++j) {
-        segments.push_back(joints[j].segment);
-        for (const Vec &end : {joints[j].segment.joint, joints[j].segment.tip})
-            for (int k = 0; k < 3; ++k) low[k] = std::min(low[k], end[k]), high[k] = std::max(high[k], end[k]);
-    }
-    NearestBone nearest(std::move(segments), low, high);
-    size_t next = 0;
-    for (uint32_t vertex = 0; vertex < skin.points.size(); ++vertex) {
-        uint32_t joint[4] = {0, 0, 0, 0};
-        float weight[4] = {0, 0, 0, 0};
-        size_t first = next;
-        while (next < weighed.size() && weighed[next].vertex == vertex) ++next;
-        size_t count = std::min<size_t>(next - first, 4);
-        if (count == 0) {
-            joint[0] = nearest.Find(mesh.points[skin.points[vertex]]);
-            weight[0] = 1;
-        } else {
-            double sum = 0;
-            for (size_t i = 0; i < count; ++i) sum += weighed[first + i].weight;
-            float rest = 0;
-            for (size_t i = count; i-- > 1;) {
-                joint[i] = weighed[first + i].joint;
-                weight[i] = static_cast<float>(weighed[first + i].weight / sum);
-                rest += weight[i];
-            }
-            // The heaviest takes what the others leave, so the sum is 1 in float.
-            joint[0] = weighed[first].joint;
-            weight[0] = 1.0f - rest;
+    std::vector<BoneWeight> kept;
+    for (const Influences &influences : weights.influences) {
+        Influences written = influences;
+        if (!identity) {
+            kept.clear();
+            for (int i = 0; i < 4 && influences.weight[i] > 0; ++i)
+                if (jointOfBone[influences.bone[i]] != UINT32_MAX)
+                    kept.push_back({jointOfBone[influences.bone[i]], influences.weight[i]});
+            written = HeaviestFour(kept);
+            if (written.Empty()) written.weight[0] = 1;
         }
         for (int i = 0; i < 4; ++i) {
             if (wide) {
-                uint16_t narrow = static_cast<uint16_t>(joint[i]);
+                uint16_t narrow = static_cast<uint16_t>(written.bone[i]);
                 std::memcpy(jointsOut, &narrow, sizeof narrow);
                 jointsOut += sizeof narrow;
             } else {
-                *jointsOut++ = static_cast<uint8_t>(joint[i]);
+                *jointsOut++ = static_cast<uint8_t>(written.bone[i]);
             }
         }
-        std::memcpy(weightsOut, weight, sizeof weight);
-        weightsOut += sizeof weight;
+        std::memcpy(weightsOut, written.weight.data(), sizeof written.weight);
+        weightsOut += sizeof written.weight;
     }
 }
 
@@ -380,8 +273,9 @@ void Put(unsigned char *&at, T value) {
 
 // The skin's mesh: positions in glTF's axes, its triangles, and, with
 // joints, the joints and weights of each vertex. Returns the mesh's number.
-int AddMesh(tinygltf::Model &model, BufferBuilder &buffer, const Item &object, const SkinMesh &skin,
-            const std::vector<Joint> &joints, const std::vector<WeightMap> *weightMaps) {
+int AddMesh(tinygltf::Model &model, BufferBuilder &buffer, const Item &object, const SkinWeights &weights,
+            const std::vector<Joint> &joints) {
+    const Skin &skin = weights.skin;
     const Mesh &mesh = *object.mesh;
     tinygltf::Primitive primitive;
     primitive.mode = TINYGLTF_MODE_TRIANGLES;
@@ -402,26 +296,15 @@ int AddMesh(tinygltf::Model &model, BufferBuilder &buffer, const Item &object, c
     // The modeller lists a polygon's corners clockwise seen from its front,
     // glTF counter-clockwise. Mirroring z mirrors the viewer too, so the
     // order as seen stays as it was: each triangle is turned round.
-    primitive.indices = buffer.Accessor(skin.triangles * 3, TINYGLTF_COMPONENT_TYPE_UNSIGNED_INT, TINYGLTF_TYPE_SCALAR,
+    primitive.indices = buffer.Accessor(skin.triangles.size(), TINYGLTF_COMPONENT_TYPE_UNSIGNED_INT, TINYGLTF_TYPE_SCALAR,
                                         TINYGLTF_TARGET_ELEMENT_ARRAY_BUFFER, at);
-    std::vector<std::array<float, 3>> corners;
-    std::vector<uint32_t> triangles;
-    for (uint32_t polygon : skin.polygons) {
-        size_t size = mesh.PolygonSize(polygon);
-        const uint32_t *vertices = mesh.PolygonVertices(polygon);
-        corners.resize(size);
-        for (size_t v = 0; v < size; ++v) corners[v] = mesh.points[vertices[v]];
-        triangles.resize(3 * (size - 2));
-        TriangulatePolygon(corners.data(), size, triangles.data());
-        for (size_t t = 0; t < triangles.size(); t += 3) {
-            const uint32_t turned[3] = {skin.vertexOf[vertices[triangles[t]]], skin.vertexOf[vertices[triangles[t + 2]]],
-                                        skin.vertexOf[vertices[triangles[t + 1]]]};
-            std::memcpy(at, turned, sizeof turned);
-            at += sizeof turned;
-        }
+    for (size_t t = 0; t < skin.triangles.size(); t += 3) {
+        const uint32_t turned[3] = {skin.triangles[t], skin.triangles[t + 2], skin.triangles[t + 1]};
+        std::memcpy(at, turned, sizeof turned);
+        at += sizeof turned;
     }
 
-    if (!joints.empty()) {
+    if (!joints.empty() && !weights.influences.empty()) {
         size_t usable = UsableJoints(joints);
         bool wide = usable > 256;
         unsigned char *jointsAt, *weightsAt;
@@ -431,7 +314,7 @@ int AddMesh(tinygltf::Model &model, BufferBuilder &buffer, const Item &object, c
                             TINYGLTF_TYPE_VEC4, TINYGLTF_TARGET_ARRAY_BUFFER, jointsAt);
         primitive.attributes["WEIGHTS_0"] = buffer.Accessor(skin.points.size(), TINYGLTF_COMPONENT_TYPE_FLOAT,
                                                             TINYGLTF_TYPE_VEC4, TINYGLTF_TARGET_ARRAY_BUFFER, weightsAt);
-        WriteInfluences(mesh, skin, joints, usable, weightMaps, wide, jointsAt, weightsAt);
+        WriteInfluences(weights, joints, usable, wide, jointsAt, weightsAt);
     }
 
     tinygltf::Mesh gltfMesh;
@@ -493,20 +376,21 @@ std::vector<std::string> WriteGltf(const Scene &scene, const std::vector<GltfObj
         const GltfObject *wanted;
         const Item *object;
         std::vector<Joint> joints;
-        SkinMesh skin;
+        const SkinWeights *weights;
     };
     std::vector<Plan> plans;
     size_t bytes = 0;
     for (const GltfObject &wanted : objects) {
         const Item *object = scene.Find(wanted.id);
         if (object == nullptr || object->type != ItemType::Object) continue;
-        Plan plan{&wanted, object, PlanJoints(scene, *object, warnings), {}};
-        if (object->mesh != nullptr) plan.skin = PlanMesh(*object->mesh, wanted.skeletonPolygon);
-        if (plan.joints.empty() && plan.skin.triangles == 0) continue;
-        size_t vertices = plan.skin.points.size();
-        if (plan.skin.triangles > 0) {
-            bytes += BufferBuilder::Padded(vertices * 12) + BufferBuilder::Padded(plan.skin.triangles * 12);
-            if (!plan.joints.empty())
+        static const SkinWeights kNoSkin;
+        Plan plan{&wanted, object, PlanJoints(scene, *object, warnings), wanted.weights ? wanted.weights : &kNoSkin};
+        const Skin &skin = plan.weights->skin;
+        if (plan.joints.empty() && skin.TriangleCount() == 0) continue;
+        size_t vertices = skin.points.size();
+        if (skin.TriangleCount() > 0) {
+            bytes += BufferBuilder::Padded(vertices * 12) + BufferBuilder::Padded(skin.triangles.size() * 4);
+            if (!plan.joints.empty() && !plan.weights->influences.empty())
                 bytes += BufferBuilder::Padded(vertices * (UsableJoints(plan.joints) > 256 ? 8 : 4)) + vertices * 16;
         }
         bytes += plan.joints.size() * 64;
@@ -516,10 +400,9 @@ std::vector<std::string> WriteGltf(const Scene &scene, const std::vector<GltfObj
     BufferBuilder buffer(model, bytes);
     tinygltf::Scene gltfScene;
     for (const Plan &plan : plans) {
-        const GltfObject &wanted = *plan.wanted;
         const Item *object = plan.object;
         const std::vector<Joint> &joints = plan.joints;
-        const SkinMesh &skin = plan.skin;
+        const Skin &skin = plan.weights->skin;
 
         int objectNode = static_cast<int>(model.nodes.size());
         int firstJointNode = objectNode + 1;
@@ -541,12 +424,11 @@ std::vector<std::string> WriteGltf(const Scene &scene, const std::vector<GltfObj
         }
         // The skinned mesh sits on the object's node, a root without a
         // transform, as glTF asks of a skinned mesh's node.
-        if (skin.triangles > 0)
-            model.nodes[static_cast<size_t>(objectNode)].mesh =
-                AddMesh(model, buffer, *object, skin, joints, wanted.weightMaps);
+        if (skin.TriangleCount() > 0)
+            model.nodes[static_cast<size_t>(objectNode)].mesh = AddMesh(model, buffer, *object, *plan.weights, joints);
         if (!joints.empty()) {
             int skinNumber = AddSkin(model, buffer, joints, objectNode, firstJointNode);
-            if (skin.triangles > 0) model.nodes[static_cast<size_t>(objectNode)].skin = skinNumber;
+            if (skin.TriangleCount() > 0) model.nodes[static_cast<size_t>(objectNode)].skin = skinNumber;
         }
         gltfScene.nodes.push_back(objectNode);
     }

@@ -8,25 +8,23 @@
 
 #include "file_formats/mesh_file.h"
 #include "host/scene.h"
+#include "weights/skin_weights.h"
 
 namespace vexil_host {
 
 // An object to write, with what its file says beyond what the scene holds.
 struct GltfObject {
     LWItemID id = nullptr;
-    // Per polygon of the object's mesh: part of the drawn skeleton (a bone's
-    // triangle, or a pass-through triangle a joint search crossed), which
-    // the skin leaves out.
-    std::vector<bool> skeletonPolygon;
-    // The weight maps of its file; none for an OBJ file. Borrowed.
-    const std::vector<WeightMap> *weightMaps = nullptr;
+    // Its skin and the skin's weights; none for an object written without
+    // a skin. Borrowed.
+    const SkinWeights *weights = nullptr;
 };
 
 // Writes `objects` of `scene`, in the order given, to `out`: binary glTF
 // (GLB) when `binary`, else glTF JSON with its buffer in a data URI. Each
 // object becomes a node named after it, its bones a tree of joint nodes
-// under it as the scene links them, and its polygons of three or more
-// corners, but for the drawn skeleton, a mesh skinned to those joints. An
+// under it as the scene links them, and its skin a mesh skinned to those
+// joints by the skin's weights. An
 // object with neither bones nor such polygons is left out. Returns a
 // warning for each bone left out because its values are not finite. Throws
 // std::bad_alloc when memory runs out, and std::length_error when the data

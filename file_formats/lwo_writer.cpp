@@ -76,6 +76,13 @@ std::string WriteLwob(const std::vector<MeshObject> &objects) {
 
 std::string WriteLwo(const std::vector<MeshObject> &objects, LwoForm form) {
     if (form == LwoForm::Lwob) return WriteLwob(objects);
+    std::vector<LwoLayer> layers;
+    for (const MeshObject &object : objects) layers.push_back({object.name, object.mesh.get(), &object.weightMaps});
+    return WriteLwoLayers(layers, form);
+}
+
+std::string WriteLwoLayers(const std::vector<LwoLayer> &objects, LwoForm form) {
+    if (form == LwoForm::Lwob) throw std::invalid_argument("an LWOB file holds no layers");
     const bool lwo3 = form == LwoForm::Lwo3;
     // One TAGS chunk holds every surface name of every layer.
     std::vector<std::string> tags;
@@ -111,7 +118,7 @@ std::string WriteLwo(const std::vector<MeshObject> &objects, LwoForm form) {
                 }
             layers += Chunk("BBOX", F4(low[0]) + F4(low[1]) + F4(low[2]) + F4(high[0]) + F4(high[1]) + F4(high[2]));
         }
-        for (const WeightMap &map : objects[number].weightMaps) {
+        for (const WeightMap &map : *objects[number].weightMaps) {
             std::string entries = "WGHT" + U2(1) + S0(map.name);
             for (size_t i = 0; i < map.points.size(); ++i) entries += VX(map.points[i]) + F4(map.weights[i]);
             layers += Chunk("VMAP", entries);

@@ -35,4 +35,14 @@ enum class LwoForm { Lwo2, Lwo3, Lwob };
 // std::invalid_argument for what the form cannot hold.
 std::string WriteLwo(const std::vector<MeshObject> &objects, LwoForm form = LwoForm::Lwo2);
 
+// A layer of an LWO2 or LWO3 file, borrowing its mesh and weight maps.
+struct LwoLayer {
+    std::string name;
+    const Mesh *mesh;
+    const std::vector<WeightMap> *weightMaps;
+};
+
+// WriteLwo for layers whose meshes live elsewhere; LWO2 or LWO3 only.
+std::string WriteLwoLayers(const std::vector<LwoLayer> &layers, LwoForm form);
+
 }  // namespace vexil_host

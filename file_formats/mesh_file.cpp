@@ -74,6 +74,14 @@ std::string FileStem(const std::string &path) {
     return stem;
 }
 
+std::string ReadFileBytes(const std::string &path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) throw MeshFileError(path + ": cannot be opened");
+    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (file.bad()) throw MeshFileError(path + ": could not be read");
+    return bytes;
+}
+
 std::vector<MeshObject> ReadMeshFile(const std::string &path) {
     std::ifstream file(path, std::ios::binary);
     if (!file) throw MeshFileError(path + ": cannot be opened");

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "host/scene.h"
+#include "weights/weight_map.h"
 
 namespace vexil_host {
 
@@ -21,16 +22,6 @@ class MeshFileError : public std::runtime_error {
 
 // OBJ text, or one of the modeller's object files (an IFF FORM).
 enum class MeshFormat { Obj, Lightwave };
-
-// A vertex map of weights (an LWO2 VMAP of type WGHT): a weight for some of
-// the mesh's points. A point not listed has no weight in the map, which is
-// not the same as a weight of 0; a point listed more than once has the
-// weight of its last entry.
-struct WeightMap {
-    std::string name;
-    std::vector<uint32_t> points;  // mesh point indices
-    std::vector<float> weights;    // one per entry of `points`, finite
-};
 
 // One object of a mesh file, with where its polygons stand in the file.
 struct MeshObject {
@@ -57,6 +48,9 @@ std::string ObjText(const std::string &bytes);
 // Reads the file at `path` with the reader its content calls for; its stem
 // names the objects that the file does not name.
 std::vector<MeshObject> ReadMeshFile(const std::string &path);
+
+// The bytes of the file at `path`; throws MeshFileError when it cannot be read.
+std::string ReadFileBytes(const std::string &path);
 
 // The file name without directories and without its last extension.
 std::string FileStem(const std::string &path);

@@ -19,6 +19,14 @@ constexpr double kTitle = 30;    // room for an object's title
 constexpr const char *kRootFill = "#e4572e";
 constexpr const char *kChildFill = "#2e86ab";
 constexpr const char *kMarkColour = "#d62728";
+// Bone colours where a skin is drawn, told apart side by side.
+constexpr const char *kBoneColours[] = {"#1f77b4", "#ff7f0e", "#2ca02c", "#d62728", "#9467bd", "#8c564b",
+                                        "#e377c2", "#7f7f7f", "#bcbd22", "#17becf", "#393b79", "#637939",
+                                        "#8c6d31", "#843c39", "#7b4173", "#3182bd", "#e6550d", "#31a354"};
+
+const char *BoneColour(const Item &bone) {
+    return kBoneColours[bone.indexInObject % (sizeof kBoneColours / sizeof kBoneColours[0])];
+}
 
 struct View {
     const char *name;
@@ -181,9 +189,10 @@ void DrawMark(const SvgMark &mark, const Projection &projection, std::ostringstr
 
 // Draws one view of the object; returns how many names found no free place.
 size_t DrawView(const Scene &scene, const Item &object, const std::unordered_map<LWItemID, BonePose> &poses,
-                const std::vector<const SvgMark *> &marks, const View &view, double originX, double originY,
-                std::ostringstream &svg) {
+                const std::vector<const SvgMark *> &marks, const SvgSkin *skin, const View &view, double originX,
+                double originY, std::ostringstream &svg) {
     std::vector<std::array<double, 3>> points;
+    if (skin != nullptr) points = skin->points;
     for (const auto &entry : poses) {
         points.push_back(entry.second.start);
         points.push_back(entry.second.tip);
@@ -195,6 +204,16 @@ size_t DrawView(const Scene &scene, const Item &object, const std::unordered_map
     svg << "<text x='" << Num(originX + 6) << "' y='" << Num(originY + 16) << "' class='view'>" << view.name
         << "</text>\n";
 
+    // The skin underneath everything.
+    if (skin != nullptr)
+        for (size_t i = 0; i < skin->points.size(); ++i) {
+            double x, y;
+            projection.Place(skin->points[i], x, y);
+            const Item *bone = scene.Find(skin->heaviestBone[i]);
+            if (!std::isfinite(x + y) || bone == nullptr) continue;
+            svg << "<circle cx='" << Num(x) << "' cy='" << Num(y) << "' r='1.5' fill='" << BoneColour(*bone)
+                << "' class='skin'/>\n";
+        }
     // Parent links first, underneath the wedges.
     for (LWItemID id : object.bones) {
         const BoneState &values = scene.Find(id)->bone;
@@ -216,7 +235,7 @@ size_t DrawView(const Scene &scene, const Item &object, const std::unordered_map
         projection.Place(pose.start, sx, sy);
         projection.Place(pose.tip, tx, ty);
         if (!std::isfinite(sx + sy + tx + ty)) continue;
-        const char *fill = pose.depth == 0 ? kRootFill : kChildFill;
+        const char *fill = skin != nullptr ? BoneColour(*scene.Find(id)) : pose.depth == 0 ? kRootFill : kChildFill;
         double dx = tx - sx, dy = ty - sy, length = std::hypot(dx, dy);
         if (length < 2) {
             // Seen end-on: a dot.
@@ -249,9 +268,12 @@ size_t DrawView(const Scene &scene, const Item &object, const std::unordered_map
 
 }  // namespace
 
-std::string SkeletonSvg(const Scene &scene, const std::vector<SvgMark> &marks) {
+std::string SkeletonSvg(const Scene &scene, const std::vector<SvgMark> &marks, const std::vector<SvgSkin> &skins) {
     std::unordered_map<LWItemID, std::vector<const SvgMark *>> marksOf;
     for (const SvgMark &mark : marks) marksOf[mark.object].push_back(&mark);
+    std::unordered_map<LWItemID, const SvgSkin *> skinOf;
+    for (const SvgSkin &skin : skins)
+        if (!skin.points.empty()) skinOf[skin.object] = &skin;
     std::vector<const Item *> objects;
     for (const auto &item : scene.Items())
         if (item->type == ItemType::Object && (!item->bones.empty() || marksOf.count(item->id) != 0))
@@ -270,8 +292,10 @@ std::string SkeletonSvg(const Scene &scene, const std::vector<SvgMark> &marks) {
         svg << "<text x='10' y='" << Num(y + 20) << "' class='title'>" << XmlText(object->name) << " ("
             << object->bones.size() << (object->bones.size() == 1 ? " bone" : " bones") << ")</text>\n";
         const std::vector<const SvgMark *> &objectMarks = marksOf[object->id];
+        auto skin = skinOf.find(object->id);
         for (int v = 0; v < 3; ++v)
-            leftOut += DrawView(scene, *object, poses, objectMarks, kViews[v], 10 + v * (kPanel + 10), y + kTitle, svg);
+            leftOut += DrawView(scene, *object, poses, objectMarks, skin == skinOf.end() ? nullptr : skin->second,
+                                kViews[v], 10 + v * (kPanel + 10), y + kTitle, svg);
         y += rowHeight;
     }
     svg << "<polygon points='12,"<< Num(y + 4) << " 36," << Num(y + 10) << " 12," << Num(y + 16) << "' fill='"
@@ -283,6 +307,13 @@ std::string SkeletonSvg(const Scene &scene, const std::vector<SvgMark> &marks) {
         << "' class='link'/><text x='416' y='" << Num(y + 14)
         << "' class='legend'>parent's tip to a child starting elsewhere</text>\n";
     double line = y + 24;
+    if (!skinOf.empty()) {
+        svg << "<circle cx='18' cy='" << Num(line + 8) << "' r='2' fill='" << kBoneColours[0] << "'/><circle cx='26' cy='"
+            << Num(line + 8) << "' r='2' fill='" << kBoneColours[1]
+            << "'/><text x='42' y='" << Num(line + 12)
+            << "' class='legend'>skin point, in the colour of the bone that weighs it most</text>\n";
+        line += 24;
+    }
     if (!marks.empty()) {
         svg << "<circle cx='24' cy='" << Num(line + 8) << "' r='7' class='mark' fill='none'/><text x='42' y='"
             << Num(line + 12) << "' class='legend'>points to weld</text>\n"

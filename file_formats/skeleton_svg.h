@@ -18,9 +18,19 @@ struct SvgMark {
     std::array<double, 3> position;
 };
 
+// An object's skin points, each drawn in the colour of the bone that
+// weighs it most.
+struct SvgSkin {
+    LWItemID object;
+    std::vector<std::array<double, 3>> points;  // object space
+    std::vector<LWItemID> heaviestBone;         // per point
+};
+
 // The SVG document. Roots are drawn in another colour than children, and a
 // dashed line leads from each parent's tip to a child that starts elsewhere.
-// Objects with bones or marks are drawn.
-std::string SkeletonSvg(const Scene &scene, const std::vector<SvgMark> &marks = {});
+// Objects with bones or marks are drawn. With a skin, each bone's wedge
+// takes a colour of its own, which its skin points share.
+std::string SkeletonSvg(const Scene &scene, const std::vector<SvgMark> &marks = {},
+                        const std::vector<SvgSkin> &skins = {});
 
 }  // namespace vexil_host

@@ -79,4 +79,41 @@ std::unordered_map<LWItemID, BonePose> ObjectBonePoses(const Scene &scene, const
     return poses;
 }
 
+std::vector<BoneInTree> BonesDepthFirst(const Scene &scene, const Item &object) {
+    std::unordered_map<LWItemID, std::vector<const Item *>> children;
+    std::vector<const Item *> roots;
+    for (LWItemID id : object.bones) {
+        const Item *bone = scene.Find(id);
+        const Item *parent = scene.Find(bone->bone.parent);
+        if (parent != nullptr && parent->type == ItemType::Bone && parent->bone.object == object.id)
+            children[parent->id].push_back(bone);
+        else
+            roots.push_back(bone);
+    }
+    std::vector<BoneInTree> order;
+    std::unordered_map<LWItemID, bool> visited;
+    // Each entry: a bone and the entry it hangs from.
+    std::vector<BoneInTree> stack;
+    auto walk = [&](const Item *root) {
+        stack.push_back({root, -1});
+        while (!stack.empty()) {
+            BoneInTree entry = stack.back();
+            stack.pop_back();
+            if (visited[entry.bone->id]) continue;
+            visited[entry.bone->id] = true;
+            int number = static_cast<int>(order.size());
+            order.push_back(entry);
+            auto found = children.find(entry.bone->id);
+            if (found == children.end()) continue;
+            // Pushed last first, so that the first child comes off first.
+            for (auto child = found->second.rbegin(); child != found->second.rend(); ++child)
+                stack.push_back({*child, number});
+        }
+    };
+    for (const Item *root : roots) walk(root);
+    for (LWItemID id : object.bones)
+        if (!visited[id]) walk(scene.Find(id));
+    return order;
+}
+
 }  // namespace vexil_host

@@ -119,4 +119,18 @@ nlohmann::json DiagnosticsJson(const StandInHost &host, const std::vector<Object
     return diagnostics;
 }
 
+std::vector<bool> SkeletonPolygonsOf(const Scene &scene, LWItemID object, const std::vector<ObjectReport> &reports) {
+    const Item *item = scene.Find(object);
+    size_t polygons = item != nullptr && item->mesh != nullptr ? item->mesh->PolygonCount() : 0;
+    std::vector<bool> skeleton(polygons, false);
+    for (const ObjectReport &report : reports) {
+        if (report.object != object) continue;
+        for (LWPolID polygon : report.diagnosis.skeletonPolygons) {
+            size_t index = PolygonIndexOf(polygon, polygons);
+            if (index < polygons) skeleton[index] = true;
+        }
+    }
+    return skeleton;
+}
+
 }  // namespace vexil_host

@@ -42,6 +42,11 @@ std::vector<ObjectReport> DiagnoseObjects(StandInHost &host, const std::vector<L
 // for LWO2 (both counted from 1), or "FILE" for the object as a whole.
 std::string FindingPlace(const StandInHost &host, const ObjectReport &report, const Finding &finding);
 
+// Per polygon of the object's mesh, whether its report found it to be the
+// drawn skeleton (a bone's triangle, or a pass-through triangle a joint
+// search crossed), which the skin leaves out.
+std::vector<bool> SkeletonPolygonsOf(const Scene &scene, LWItemID object, const std::vector<ObjectReport> &reports);
+
 size_t WarningCount(const std::vector<ObjectReport> &reports);
 
 // "PLACE: warning: MESSAGE [KIND]", one line per warning, in file order.

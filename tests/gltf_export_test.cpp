@@ -195,9 +195,10 @@ Expected RandomRig(uint32_t seed, bool weighed, const std::string &directory) {
     return expected;
 }
 
-// Runs vexil-host in this process; returns what it printed.
+// Runs vexil-host in this process, every unpainted point following its
+// nearest bone; returns what it printed.
 std::string RunHost(const std::vector<std::string> &arguments) {
-    std::vector<std::string> line = {"--module", VEXIL_MODULE_PATH, "--quiet"};
+    std::vector<std::string> line = {"--module", VEXIL_MODULE_PATH, "--quiet", "--weights", "nearest"};
     line.insert(line.end(), arguments.begin(), arguments.end());
     std::ostringstream out, err;
     int status = vexil_host::RunProgram(line, ".", out, err);

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "file_formats/nearest_bone.h"
+#include "weights/nearest_bone.h"
 
 using vexil_host::BoneSegment;
 using vexil_host::NearestBone;

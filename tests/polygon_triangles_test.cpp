@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "file_formats/mesh_file.h"
-#include "file_formats/polygon_triangles.h"
+#include "weights/polygon_triangles.h"
 
 using vexil_host::TriangulatePolygon;
 

@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Installs what Vexil needs, when it is missing. `setup.sh example` installs
 # only what building and running vexil-host needs (CMake, Ninja, g++, the
-# JSON and glTF libraries); `setup.sh package` that and what tools/package.sh
-# needs (the Windows cross compiler, zip); `setup.sh` installs everything
+# JSON, glTF and linear algebra libraries); `setup.sh package` that and
+# what tools/package.sh needs (the Windows cross compiler, zip); `setup.sh` installs everything
 # the test suite uses as well (with Khronos's glTF-Validator from npm) and
 # makes the comma-decimal locale the formatting tests run under. Run as
 # root to install; otherwise it only says what is missing.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ nlohmann-json3-dev libtinygltf-dev)
+packages=(cmake ninja-build g++ nlohmann-json3-dev libtinygltf-dev libeigen3-dev)
 install=(apt-get install -y --no-install-recommends)
 if [ "${1:-tests}" = package ]; then
   # The Windows cross compiler and the archiver, for tools/package.sh.

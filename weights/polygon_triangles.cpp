@@ -1,4 +1,4 @@
-#include "file_formats/polygon_triangles.h"
+#include "weights/polygon_triangles.h"
 
 #include <cmath>
 #include <vector>

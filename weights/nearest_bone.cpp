@@ -1,4 +1,4 @@
-#include "file_formats/nearest_bone.h"
+#include "weights/nearest_bone.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,0 +1,39 @@
+#include <algorithm>
+
+#include "weights/weight_map.h"
+
+namespace vexil_host {
+
+Influences HeaviestFour(std::vector<BoneWeight> &weights) {
+    Influences influences;
+    size_t count = std::min<size_t>(weights.size(), 4);
+    if (count == 0) return influences;
+    std::partial_sort(weights.begin(), weights.begin() + static_cast<std::ptrdiff_t>(count), weights.end(),
+                      [](const BoneWeight &a, const BoneWeight &b) {
+                          if (a.weight != b.weight) return a.weight > b.weight;
+                          return a.bone < b.bone;
+                      });
+    // Weights already scaled as this writes them stay as they are, so that
+    // weights written out and read back come back the same.
+    if (count == weights.size()) {
+        float others = 0;
+        for (size_t i = count; i-- > 1;) others += weights[i].weight;
+        if (1.0f - others == weights[0].weight) {
+            for (size_t i = 0; i < count; ++i) influences.bone[i] = weights[i].bone, influences.weight[i] = weights[i].weight;
+            return influences;
+        }
+    }
+    double sum = 0;
+    for (size_t i = 0; i < count; ++i) sum += weights[i].weight;
+    float rest = 0;
+    for (size_t i = count; i-- > 1;) {
+        influences.bone[i] = weights[i].bone;
+        influences.weight[i] = static_cast<float>(weights[i].weight / sum);
+        rest += influences.weight[i];
+    }
+    influences.bone[0] = weights[0].bone;
+    influences.weight[0] = 1.0f - rest;
+    return influences;
+}
+
+}  // namespace vexil_host
