@@ -298,22 +298,23 @@ std::string SkeletonSvg(const Scene &scene, const std::vector<SvgMark> &marks, c
                                 kViews[v], 10 + v * (kPanel + 10), y + kTitle, svg);
         y += rowHeight;
     }
-    svg << "<polygon points='12,"<< Num(y + 4) << " 36," << Num(y + 10) << " 12," << Num(y + 16) << "' fill='"
-        << kRootFill << "' class='bone'/><text x='42' y='" << Num(y + 14) << "' class='legend'>root bone</text>\n"
-        << "<polygon points='132," << Num(y + 4) << " 156," << Num(y + 10) << " 132," << Num(y + 16) << "' fill='"
-        << kChildFill << "' class='bone'/><text x='162' y='" << Num(y + 14)
-        << "' class='legend'>child bone (wedge from joint to tip)</text>\n"
-        << "<line x1='380' y1='" << Num(y + 10) << "' x2='410' y2='" << Num(y + 10)
-        << "' class='link'/><text x='416' y='" << Num(y + 14)
+    if (skinOf.empty())
+        svg << "<polygon points='12," << Num(y + 4) << " 36," << Num(y + 10) << " 12," << Num(y + 16) << "' fill='"
+            << kRootFill << "' class='bone'/><text x='42' y='" << Num(y + 14) << "' class='legend'>root bone</text>\n"
+            << "<polygon points='132," << Num(y + 4) << " 156," << Num(y + 10) << " 132," << Num(y + 16) << "' fill='"
+            << kChildFill << "' class='bone'/><text x='162' y='" << Num(y + 14)
+            << "' class='legend'>child bone (wedge from joint to tip)</text>\n";
+    else
+        svg << "<polygon points='12," << Num(y + 4) << " 36," << Num(y + 10) << " 12," << Num(y + 16) << "' fill='"
+            << kBoneColours[0] << "' class='bone'/><circle cx='46' cy='" << Num(y + 10) << "' r='2' fill='"
+            << kBoneColours[0] << "'/><circle cx='54' cy='" << Num(y + 10) << "' r='2' fill='" << kBoneColours[0]
+            << "'/><text x='64' y='" << Num(y + 14)
+            << "' class='legend'>bone (wedge from joint to tip) and the skin points it weighs most</text>\n";
+    svg << "<line x1='" << (skinOf.empty() ? "380" : "540") << "' y1='" << Num(y + 10) << "' x2='"
+        << (skinOf.empty() ? "410" : "570") << "' y2='" << Num(y + 10) << "' class='link'/><text x='"
+        << (skinOf.empty() ? "416" : "576") << "' y='" << Num(y + 14)
         << "' class='legend'>parent's tip to a child starting elsewhere</text>\n";
     double line = y + 24;
-    if (!skinOf.empty()) {
-        svg << "<circle cx='18' cy='" << Num(line + 8) << "' r='2' fill='" << kBoneColours[0] << "'/><circle cx='26' cy='"
-            << Num(line + 8) << "' r='2' fill='" << kBoneColours[1]
-            << "'/><text x='42' y='" << Num(line + 12)
-            << "' class='legend'>skin point, in the colour of the bone that weighs it most</text>\n";
-        line += 24;
-    }
     if (!marks.empty()) {
         svg << "<circle cx='24' cy='" << Num(line + 8) << "' r='7' class='mark' fill='none'/><text x='42' y='"
             << Num(line + 12) << "' class='legend'>points to weld</text>\n"

@@ -27,7 +27,7 @@ cmake --build "$work/build" --target vexil_module vexil-host
 stage="$work/$name"
 mkdir -p "$stage/examples"
 cp "$work/build/Vexil.p" "$work/build/vexil-host.exe" "$stage/"
-for example in arm hand biped tail biped_dressed; do
+for example in arm hand biped tail biped_dressed biped_skin; do
   cp "$work/source/examples/$example.obj" "$work/source/examples/$example.lwo" "$stage/examples/"
 done
 # For Windows: CRLF line ends.
