@@ -1,0 +1,527 @@
+// Automatic weights by bone heat, on skins drawn here: against a dense solve
+// of the same equations, and the properties every rig must keep.
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <random>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "weights/bone_heat.h"
+#include "weights/point_tree.h"
+#include "weights/triangle_tree.h"
+
+using vexil_host::BoneHeat;
+using vexil_host::BoneSegment;
+using vexil_host::HeatOutcome;
+using vexil_host::Influences;
+
+namespace {
+
+using Point = std::array<float, 3>;
+using Vec = std::array<double, 3>;
+
+struct Skin {
+    std::vector<Point> points;
+    std::vector<uint32_t> triangles;
+};
+
+// A closed tube of `sides` around the polyline `path`, `rings` rings per
+// stretch, capped at both ends, each triangle clockwise seen from outside
+// as the modeller writes it.
+void AddTube(Skin &skin, const std::vector<Point> &path, float radius, int sides = 8, int rings = 4) {
+    uint32_t first = static_cast<uint32_t>(skin.points.size());
+    std::vector<Point> centres;
+    for (size_t s = 0; s + 1 < path.size(); ++s)
+        for (int r = 0; r < rings; ++r) {
+            float t = static_cast<float>(r) / static_cast<float>(rings);
+            centres.push_back({path[s][0] + t * (path[s + 1][0] - path[s][0]), path[s][1] + t * (path[s + 1][1] - path[s][1]),
+                               path[s][2] + t * (path[s + 1][2] - path[s][2])});
+        }
+    centres.push_back(path.back());
+    // Rings in the plane across the tube's overall direction.
+    Vec along = {path.back()[0] - path[0][0], path.back()[1] - path[0][1], path.back()[2] - path[0][2]};
+    Vec other = std::fabs(along[0]) < std::fabs(along[1]) ? Vec{1, 0, 0} : Vec{0, 1, 0};
+    Vec u = {along[1] * other[2] - along[2] * other[1], along[2] * other[0] - along[0] * other[2],
+             along[0] * other[1] - along[1] * other[0]};
+    double length = std::hypot(u[0], u[1], u[2]);
+    for (double &c : u) c /= length;
+    double a = std::hypot(along[0], along[1], along[2]);
+    Vec w = {(along[1] * u[2] - along[2] * u[1]) / a, (along[2] * u[0] - along[0] * u[2]) / a,
+             (along[0] * u[1] - along[1] * u[0]) / a};
+    for (const Point &c : centres)
+        for (int s = 0; s < sides; ++s) {
+            double angle = 2 * M_PI * s / sides;
+            Point p;
+            for (int k = 0; k < 3; ++k)
+                p[k] = static_cast<float>(c[k] + radius * (std::cos(angle) * u[k] + std::sin(angle) * w[k]));
+            skin.points.push_back(p);
+        }
+    auto at = [&](size_t ring, int side) { return first + static_cast<uint32_t>(ring * sides + (side % sides)); };
+    for (size_t r = 0; r + 1 < centres.size(); ++r)
+        for (int s = 0; s < sides; ++s)
+            skin.triangles.insert(skin.triangles.end(), {at(r, s), at(r + 1, s), at(r + 1, s + 1), at(r, s), at(r + 1, s + 1),
+                                                         at(r, s + 1)});
+    uint32_t start = static_cast<uint32_t>(skin.points.size()), end = start + 1;
+    skin.points.push_back(centres.front());
+    skin.points.push_back(centres.back());
+    for (int s = 0; s < sides; ++s) {
+        skin.triangles.insert(skin.triangles.end(), {start, at(0, s + 1), at(0, s)});
+        skin.triangles.insert(skin.triangles.end(), {end, at(centres.size() - 1, s), at(centres.size() - 1, s + 1)});
+    }
+}
+
+HeatOutcome Weigh(const Skin &skin, const std::vector<BoneSegment> &bones,
+                  const std::vector<Influences> &painted = {}) {
+    return BoneHeat(skin.points, skin.triangles, bones, painted);
+}
+
+double WeightOf(const Influences &influences, uint32_t bone) {
+    for (int i = 0; i < 4; ++i)
+        if (influences.weight[i] > 0 && influences.bone[i] == bone) return influences.weight[i];
+    return 0;
+}
+
+// Weights above 0 on bones that exist, heaviest first, summing to 1.
+void ExpectWellFormed(const HeatOutcome &outcome, size_t points, size_t bones, const std::string &what) {
+    ASSERT_TRUE(outcome.solved) << what;
+    ASSERT_EQ(outcome.influences.size(), points) << what;
+    for (size_t p = 0; p < points; ++p) {
+        const Influences &influences = outcome.influences[p];
+        double sum = 0;
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_TRUE(std::isfinite(influences.weight[i]) && influences.weight[i] >= 0) << what << " point " << p;
+            if (influences.weight[i] > 0) {
+                EXPECT_LT(influences.bone[i], bones) << what;
+            }
+            if (i > 0) {
+                EXPECT_LE(influences.weight[i], influences.weight[i - 1]) << what;
+            }
+            sum += influences.weight[i];
+        }
+        EXPECT_NEAR(sum, 1, 1e-6) << what << " point " << p;
+    }
+}
+
+// The same equations, solved densely: the cotangent Laplacian with its
+// weights kept within [1e-3, 1e3], each point's area a third of its
+// triangles', and heat 30 / d² from the nearest bones (distance lengthened
+// by how far the skin faces away) that the point sees, by testing every
+// triangle. Then (L + A H) w = A H p by Gaussian elimination, the four
+// heaviest weights above 1% of their sum, scaled to sum 1.
+std::vector<std::vector<double>> DenseHeat(const Skin &skin, const std::vector<BoneSegment> &bones,
+                                           const std::vector<Influences> &painted = {}) {
+    const size_t n = skin.points.size(), b = bones.size();
+    auto P = [&](size_t i) { return Vec{skin.points[i][0], skin.points[i][1], skin.points[i][2]}; };
+    auto sub = [](const Vec &x, const Vec &y) { return Vec{x[0] - y[0], x[1] - y[1], x[2] - y[2]}; };
+    auto dot = [](const Vec &x, const Vec &y) { return x[0] * y[0] + x[1] * y[1] + x[2] * y[2]; };
+    auto cross = [](const Vec &x, const Vec &y) {
+        return Vec{x[1] * y[2] - x[2] * y[1], x[2] * y[0] - x[0] * y[2], x[0] * y[1] - x[1] * y[0]};
+    };
+    std::vector<std::vector<double>> L(n, std::vector<double>(n, 0));
+    std::vector<std::vector<bool>> edge(n, std::vector<bool>(n, false));
+    std::vector<double> area(n, 0);
+    std::vector<Vec> normal(n, Vec{0, 0, 0});
+    double volume = 0;
+    for (size_t t = 0; t < skin.triangles.size(); t += 3) {
+        size_t c[3] = {skin.triangles[t], skin.triangles[t + 1], skin.triangles[t + 2]};
+        Vec n3 = cross(sub(P(c[1]), P(c[0])), sub(P(c[2]), P(c[0])));
+        double twice = std::sqrt(dot(n3, n3));
+        volume += dot(P(c[0]), cross(P(c[1]), P(c[2])));
+        for (int i = 0; i < 3; ++i) {
+            area[c[i]] += twice / 6;
+            for (int k = 0; k < 3; ++k) normal[c[i]][k] += n3[k];
+            size_t o = c[i], p = c[(i + 1) % 3], q = c[(i + 2) % 3];
+            double cot = dot(sub(P(p), P(o)), sub(P(q), P(o))) / twice;
+            L[p][q] += cot / 2;
+            L[q][p] += cot / 2;
+            edge[p][q] = edge[q][p] = true;
+        }
+    }
+    std::vector<std::vector<double>> A(n, std::vector<double>(n, 0));
+    for (size_t i = 0; i < n; ++i)
+        for (size_t j = 0; j < n; ++j)
+            if (i != j && edge[i][j]) {
+                double weight = std::min(1e3, std::max(1e-3, L[i][j]));
+                A[i][j] = -weight;
+                A[i][i] += weight;
+            }
+    std::vector<std::vector<double>> right(b, std::vector<double>(n, 0));
+    double extent = 0;
+    for (const Point &p : skin.points)
+        for (const BoneSegment &bone : bones)
+            for (int k = 0; k < 3; ++k)
+                extent = std::max({extent, std::fabs(p[k] - bone.joint[k]), std::fabs(p[k] - bone.tip[k])});
+    for (size_t i = 0; i < n; ++i) {
+        Vec outward = normal[i];
+        double length = std::sqrt(dot(outward, outward)) * (volume < 0 ? -1 : 1);
+        for (double &c : outward) c /= length;
+        std::vector<double> distance(b);
+        std::vector<Vec> nearest(b);
+        for (size_t k = 0; k < b; ++k) {
+            Vec j = {bones[k].joint[0], bones[k].joint[1], bones[k].joint[2]};
+            Vec along = sub(Vec{bones[k].tip[0], bones[k].tip[1], bones[k].tip[2]}, j);
+            double s = std::clamp(dot(sub(P(i), j), along) / dot(along, along), 0.0, 1.0);
+            nearest[k] = {j[0] + s * along[0], j[1] + s * along[1], j[2] + s * along[2]};
+            Vec away = sub(P(i), nearest[k]);
+            distance[k] = std::sqrt(dot(away, away));
+            distance[k] /= 0.5 * ((distance[k] > 0 ? dot(away, outward) / distance[k] : 1) + 1.001);
+        }
+        double least = *std::min_element(distance.begin(), distance.end());
+        std::vector<size_t> warm;
+        for (size_t k = 0; k < b; ++k) {
+            if (distance[k] > least * (1 + 1e-4)) continue;
+            bool seen = true;
+            Vec along = sub(nearest[k], P(i));
+            for (size_t t = 0; t < skin.triangles.size() && seen; t += 3) {
+                Vec a = P(skin.triangles[t]), e1 = sub(P(skin.triangles[t + 1]), a), e2 = sub(P(skin.triangles[t + 2]), a);
+                Vec h = cross(along, e2);
+                double det = dot(e1, h);
+                if (det == 0) continue;
+                Vec s = sub(P(i), a);
+                double u = dot(s, h) / det;
+                Vec q = cross(s, e1);
+                double v = dot(along, q) / det, r = dot(e2, q) / det;
+                seen = !(u >= 0 && u <= 1 && v >= 0 && u + v <= 1 && r > 1e-4 && r < 1 - 1e-4);
+            }
+            if (seen) warm.push_back(k);
+        }
+        if (warm.empty()) continue;
+        double d = std::max(least, 1e-6 * extent);
+        double heat = area[i] * 30 / (d * d);
+        A[i][i] += heat;
+        for (size_t k : warm) right[k][i] += heat / static_cast<double>(warm.size());
+    }
+    // Painted points hold their weights.
+    for (size_t i = 0; i < painted.size(); ++i) {
+        if (painted[i].Empty()) continue;
+        std::fill(A[i].begin(), A[i].end(), 0.0);
+        A[i][i] = 1;
+        for (size_t k = 0; k < b; ++k) right[k][i] = 0;
+        for (int j = 0; j < 4; ++j) right[painted[i].bone[j]][i] += painted[i].weight[j];
+    }
+    // Gaussian elimination, every bone's right side at once.
+    for (size_t c = 0; c < n; ++c)
+        for (size_t r = c + 1; r < n; ++r) {
+            double f = A[r][c] / A[c][c];
+            if (f == 0) continue;
+            for (size_t k = c; k < n; ++k) A[r][k] -= f * A[c][k];
+            for (size_t k = 0; k < b; ++k) right[k][r] -= f * right[k][c];
+        }
+    std::vector<std::vector<double>> w(n, std::vector<double>(b, 0));
+    for (size_t k = 0; k < b; ++k)
+        for (size_t r = n; r-- > 0;) {
+            double sum = right[k][r];
+            for (size_t c = r + 1; c < n; ++c) sum -= A[r][c] * w[c][k];
+            w[r][k] = sum / A[r][r];
+        }
+    for (std::vector<double> &row : w) {
+        std::vector<double> sorted = row;
+        std::sort(sorted.rbegin(), sorted.rend());
+        double kept = sorted.size() > 4 ? sorted[4] : 0, total = 0;
+        for (size_t k = 0; k < std::min<size_t>(4, sorted.size()); ++k) total += sorted[k];
+        double sum = 0;
+        for (double &x : row) x = x > kept && x > 0.01 * total ? x : 0, sum += x;
+        for (double &x : row) x /= sum;
+    }
+    return w;
+}
+
+TEST(BoneHeat, agreesWithADenseSolveOfTheSameEquations) {
+    const struct {
+        const char *what;
+        std::vector<Point> path;
+        std::vector<BoneSegment> bones;
+    } cases[] = {
+        {"a straight limb of two bones", {{0, 0, 0}, {0, 1, 0}, {0, 2, 0}}, {{{0, 0, 0}, {0, 1, 0}}, {{0, 1, 0}, {0, 2, 0}}}},
+        {"a bent limb of two bones", {{0, 0, 0}, {0, 1, 0}, {0.8f, 1.6f, 0}},
+         {{{0, 0, 0}, {0, 1, 0}}, {{0, 1, 0}, {0.8, 1.6, 0}}}},
+        {"three bones, one poking out", {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}},
+         {{{0, 0, 0}, {1, 0, 0}}, {{1, 0, 0}, {1, 1, 0}}, {{1, 1, 0}, {1, 2, 0.5}}}},
+    };
+    for (const auto &c : cases)
+        for (bool paint : {false, true}) {
+        Skin skin;
+        AddTube(skin, c.path, 0.3f, 6, 3);
+        // Painted: the last two rings, half to the first bone and half to the last.
+        std::vector<Influences> painted;
+        if (paint) {
+            painted.resize(skin.points.size());
+            size_t rings = 3 * (c.path.size() - 1) + 1;
+            for (size_t p = (rings - 2) * 6; p < rings * 6; ++p) {
+                painted[p].bone = {static_cast<uint32_t>(c.bones.size() - 1), 0, 0, 0};
+                painted[p].weight = {0.5f, 0.5f, 0, 0};
+            }
+        }
+        HeatOutcome outcome = Weigh(skin, c.bones, painted);
+        ExpectWellFormed(outcome, skin.points.size(), c.bones.size(), c.what);
+        std::vector<std::vector<double>> dense = DenseHeat(skin, c.bones, painted);
+        for (size_t p = 0; p < skin.points.size(); ++p)
+            for (uint32_t b = 0; b < c.bones.size(); ++b)
+                EXPECT_NEAR(WeightOf(outcome.influences[p], b), dense[p][b], 1e-5)
+                    << c.what << (paint ? ", painted," : "") << " point " << p << " bone " << b;
+    }
+}
+
+// Random limbs: a chain of 2 to 4 bones at random angles in a tube.
+TEST(BoneHeat, randomLimbsGetWeightsThatSumToOneAndMirrorWithTheRig) {
+    std::mt19937 random(11);
+    std::uniform_real_distribution<float> unit(-1, 1);
+    for (int rig = 0; rig < 30; ++rig) {
+        std::vector<Point> path = {{0.3f + 0.2f * unit(random), 0, 0}};
+        std::vector<BoneSegment> bones;
+        size_t count = 2 + random() % 3;
+        for (size_t k = 0; k < count; ++k) {
+            const Point &from = path.back();
+            Point to = {from[0] + 0.3f * unit(random), from[1] + 1, from[2] + 0.3f * unit(random)};
+            bones.push_back({{from[0], from[1], from[2]}, {to[0], to[1], to[2]}});
+            path.push_back(to);
+        }
+        Skin skin;
+        AddTube(skin, path, 0.25f);
+        HeatOutcome outcome = Weigh(skin, bones);
+        ExpectWellFormed(outcome, skin.points.size(), bones.size(), "rig " + std::to_string(rig));
+
+        // The whole rig mirrored about x = 0: every point keeps its weights.
+        Skin mirrored = skin;
+        std::vector<BoneSegment> mirroredBones = bones;
+        for (Point &p : mirrored.points) p[0] = -p[0];
+        for (size_t t = 0; t < mirrored.triangles.size(); t += 3) std::swap(mirrored.triangles[t + 1], mirrored.triangles[t + 2]);
+        for (BoneSegment &bone : mirroredBones) bone.joint[0] = -bone.joint[0], bone.tip[0] = -bone.tip[0];
+        HeatOutcome other = Weigh(mirrored, mirroredBones);
+        ASSERT_TRUE(other.solved);
+        for (size_t p = 0; p < skin.points.size(); ++p)
+            for (uint32_t b = 0; b < bones.size(); ++b)
+                EXPECT_NEAR(WeightOf(outcome.influences[p], b), WeightOf(other.influences[p], b), 1e-5)
+                    << "rig " << rig << " point " << p;
+    }
+}
+
+TEST(BoneHeat, weightMovesSteadilyFromOneBoneToTheNextAcrossTheJoint) {
+    Skin skin;
+    AddTube(skin, {{0, 0, 0}, {0, 1, 0}, {0, 2, 0}}, 0.2f, 8, 10);
+    HeatOutcome outcome = Weigh(skin, {{{0, 0, 0}, {0, 1, 0}}, {{0, 1, 0}, {0, 2, 0}}});
+    ExpectWellFormed(outcome, skin.points.size(), 2, "cylinder");
+    // Ring by ring up the cylinder, the second bone's weight never falls.
+    double before = -1;
+    for (size_t ring = 0; ring <= 20; ++ring) {
+        double mean = 0;
+        for (size_t side = 0; side < 8; ++side) mean += WeightOf(outcome.influences[ring * 8 + side], 1) / 8;
+        EXPECT_GE(mean, before - 1e-9) << "ring " << ring;
+        before = mean;
+    }
+    EXPECT_LT(WeightOf(outcome.influences[0], 1), 0.01);
+    EXPECT_GT(WeightOf(outcome.influences[20 * 8], 1), 0.99);
+}
+
+// What artists' meshes hold: each row a skin and what its points must get.
+TEST(BoneHeat, copesWithMeshesAsArtistsMakeThem) {
+    const BoneSegment torso{{0, 0, 0}, {0, 2, 0}}, arm{{0.36, 0.2, 0}, {0.36, 1.8, 0}};
+    struct Row {
+        const char *what;
+        Skin skin;
+        std::vector<BoneSegment> bones;
+        // Points [from, to) must be weighed by bone `only` alone.
+        std::vector<std::array<uint32_t, 3>> only;
+    };
+    std::vector<Row> rows;
+    {
+        // An arm hanging against the hip: the torso's side is far nearer
+        // the arm's bone than its own, but faces away from it.
+        Row row{"an arm against the hip", {}, {torso, arm}, {}};
+        AddTube(row.skin, {{0, 0, 0}, {0, 2, 0}}, 0.3f, 12, 8);
+        uint32_t armFirst = static_cast<uint32_t>(row.skin.points.size());
+        AddTube(row.skin, {{0.36f, 0.2f, 0}, {0.36f, 1.8f, 0}}, 0.05f, 8, 8);
+        row.only = {{0, armFirst, 0}, {armFirst, static_cast<uint32_t>(row.skin.points.size()), 1}};
+        rows.push_back(std::move(row));
+    }
+    {
+        // Two fingers side by side, a hair apart.
+        Row row{"fingers side by side", {}, {{{0, 0, 0}, {0, 1, 0}}, {{0.105, 0, 0}, {0.105, 1, 0}}}, {}};
+        AddTube(row.skin, {{0, 0, 0}, {0, 1, 0}}, 0.05f);
+        uint32_t second = static_cast<uint32_t>(row.skin.points.size());
+        AddTube(row.skin, {{0.105f, 0, 0}, {0.105f, 1, 0}}, 0.05f);
+        row.only = {{0, second, 0}, {second, static_cast<uint32_t>(row.skin.points.size()), 1}};
+        rows.push_back(std::move(row));
+    }
+    {
+        // A button on the torso, on the side away from the arm: a part of
+        // its own that sees no bone follows the torso it sits on.
+        Row row{"a button on the chest", {}, {torso, arm}, {}};
+        AddTube(row.skin, {{0, 0, 0}, {0, 2, 0}}, 0.3f, 12, 8);
+        AddTube(row.skin, {{0.36f, 0.2f, 0}, {0.36f, 1.8f, 0}}, 0.05f, 8, 8);
+        uint32_t button = static_cast<uint32_t>(row.skin.points.size());
+        AddTube(row.skin, {{-0.3f, 1, 0}, {-0.36f, 1, 0}}, 0.04f, 6, 1);
+        row.only = {{button, static_cast<uint32_t>(row.skin.points.size()), 0}};
+        rows.push_back(std::move(row));
+    }
+    {
+        // A part inside another, as teeth in a head: the head's skin lies
+        // nearer the teeth's bone than its own, but sees it only through
+        // the teeth.
+        Row row{"a part inside another", {}, {{{0, 0, 0}, {0, 2, 0}}, {{0.3, 0.2, 0}, {0.3, 1.8, 0}}}, {}};
+        AddTube(row.skin, {{0, 0, 0}, {0, 2, 0}}, 0.5f, 12, 8);
+        uint32_t inner = static_cast<uint32_t>(row.skin.points.size());
+        AddTube(row.skin, {{0.3f, 0.2f, 0}, {0.3f, 1.8f, 0}}, 0.1f, 8, 8);
+        row.only = {{0, inner, 0}, {inner, static_cast<uint32_t>(row.skin.points.size()), 1}};
+        rows.push_back(std::move(row));
+    }
+    {
+        // A shirt over a body of two bones: it sees the bones only from
+        // the middles of its ends, and takes the body's weights beneath it.
+        Row row{"a shirt over the body", {}, {{{0, 0, 0}, {0, 1, 0}}, {{0, 1, 0}, {0, 2, 0}}}, {}};
+        AddTube(row.skin, {{0, 0, 0}, {0, 1, 0}, {0, 2, 0}}, 0.3f, 8, 8);
+        uint32_t shirt = static_cast<uint32_t>(row.skin.points.size());
+        AddTube(row.skin, {{0, 0.2f, 0}, {0, 1.8f, 0}}, 0.33f, 8, 8);
+        row.only = {{shirt, shirt + 16, 0}, {shirt + 56, shirt + 72, 1}};
+        rows.push_back(std::move(row));
+    }
+    {
+        // A loose part far from everything still follows a bone.
+        Row row{"a loose part far away", {}, {torso}, {}};
+        AddTube(row.skin, {{0, 0, 0}, {0, 2, 0}}, 0.3f);
+        uint32_t loose = static_cast<uint32_t>(row.skin.points.size());
+        AddTube(row.skin, {{50, 0, 0}, {51, 0, 0}}, 0.2f);
+        row.only = {{loose, static_cast<uint32_t>(row.skin.points.size()), 0}};
+        rows.push_back(std::move(row));
+    }
+    {
+        // Open ends, an edge of three faces, a triangle of no area, and
+        // points split along a seam (two points at one place).
+        Row row{"open, non-manifold and degenerate", {}, {{{0, 0, 0}, {0, 1, 0}}, {{0, 1, 0}, {0, 2, 0}}}, {}};
+        AddTube(row.skin, {{0, 0, 0}, {0, 1, 0}, {0, 2, 0}}, 0.2f);
+        row.skin.triangles.resize(row.skin.triangles.size() - 2 * 3 * 8);  // no caps
+        uint32_t fin = static_cast<uint32_t>(row.skin.points.size());
+        row.skin.points.push_back({0.5f, 1, 0});
+        row.skin.points.push_back(row.skin.points[8]);  // a seam's second point
+        row.skin.triangles.insert(row.skin.triangles.end(), {8, 9, fin, fin + 1, 16, 17, 3, 3, 4, 5, 5, 5});
+        rows.push_back(std::move(row));
+    }
+    {
+        // A part that sees no bone: the only bone lies inside another part.
+        Row row{"a part that sees no bone", {}, {{{3, 0, 0}, {3, 1, 0}}}, {}};
+        AddTube(row.skin, {{0, 0, 0}, {0, 1, 0}}, 0.2f);
+        uint32_t other = static_cast<uint32_t>(row.skin.points.size());
+        AddTube(row.skin, {{3, 0, 0}, {3, 1, 0}}, 0.2f);
+        row.only = {{0, other, 0}};
+        rows.push_back(std::move(row));
+    }
+    {
+        // A skin around no bone at all, the bones far outside it.
+        Row row{"bones outside the skin", {}, {{{5, 0, 0}, {5, 1, 0}}, {{-5, 0, 0}, {-5, 1, 0}}}, {}};
+        AddTube(row.skin, {{0, 0, 0}, {0, 1, 0}}, 0.2f);
+        rows.push_back(std::move(row));
+    }
+    for (const Row &row : rows) {
+        HeatOutcome outcome = Weigh(row.skin, row.bones);
+        ExpectWellFormed(outcome, row.skin.points.size(), row.bones.size(), row.what);
+        if (!outcome.solved) continue;
+        for (const auto &[from, to, bone] : row.only)
+            for (uint32_t p = from; p < to; ++p) EXPECT_EQ(WeightOf(outcome.influences[p], bone), 1.0) << row.what << " point " << p;
+    }
+}
+
+TEST(BoneHeat, paintedPointsKeepTheirWeightsAndTheRestBlendIntoThem) {
+    Skin skin;
+    AddTube(skin, {{0, 0, 0}, {0, 1, 0}, {0, 2, 0}}, 0.2f, 8, 10);
+    std::vector<BoneSegment> bones = {{{0, 0, 0}, {0, 1, 0}}, {{0, 1, 0}, {0, 2, 0}}};
+    // The top five rings painted wholly to the first bone.
+    std::vector<Influences> painted(skin.points.size());
+    for (size_t p = 16 * 8; p < 21 * 8; ++p) painted[p].weight[0] = 1;
+    HeatOutcome outcome = Weigh(skin, bones, painted);
+    ExpectWellFormed(outcome, skin.points.size(), 2, "painted");
+    for (size_t p = 16 * 8; p < 21 * 8; ++p) EXPECT_EQ(WeightOf(outcome.influences[p], 0), 1.0) << p;
+    // The ring below the painted ones leans towards the painted bone more
+    // than the ring two below it.
+    EXPECT_GT(WeightOf(outcome.influences[15 * 8], 0), WeightOf(outcome.influences[13 * 8], 0));
+}
+
+TEST(BoneHeat, aSkinPastWhatOneSolveTakesIsSimplifiedAndStillWeighed) {
+    // A flat sheet of 500 x 250 points, bones above it: no inside to see through.
+    Skin skin;
+    const uint32_t across = 500, down = 250;
+    for (uint32_t j = 0; j < down; ++j)
+        for (uint32_t i = 0; i < across; ++i) skin.points.push_back({static_cast<float>(i), 0, static_cast<float>(j)});
+    for (uint32_t j = 0; j + 1 < down; ++j)
+        for (uint32_t i = 0; i + 1 < across; ++i) {
+            uint32_t a = j * across + i;
+            skin.triangles.insert(skin.triangles.end(), {a, a + 1, a + across + 1, a, a + across + 1, a + across});
+        }
+    // A small sheet of its own a hair above the first, painted to a bone
+    // far away: merged places never join two parts, so the first sheet
+    // beneath it keeps its own weights.
+    uint32_t small = static_cast<uint32_t>(skin.points.size());
+    for (uint32_t j = 0; j < 10; ++j)
+        for (uint32_t i = 0; i < 10; ++i) skin.points.push_back({100.5f + i, 0.3f, 100.5f + j});
+    for (uint32_t j = 0; j + 1 < 10; ++j)
+        for (uint32_t i = 0; i + 1 < 10; ++i) {
+            uint32_t a = small + j * 10 + i;
+            skin.triangles.insert(skin.triangles.end(), {a, a + 1, a + 11, a, a + 11, a + 10});
+        }
+    std::vector<BoneSegment> bones = {{{0, 5, 0}, {200, 5, 0}}, {{300, 5, 200}, {499, 5, 249}}, {{1e4, 0, 0}, {1e4, 1, 0}}};
+    std::vector<Influences> painted(skin.points.size());
+    for (uint32_t p = small; p < skin.points.size(); ++p) painted[p].bone[0] = 2, painted[p].weight[0] = 1;
+    HeatOutcome outcome = Weigh(skin, bones, painted);
+    ExpectWellFormed(outcome, skin.points.size(), 3, "sheet");
+    EXPECT_LE(outcome.solvedPoints, 100000u);
+    EXPECT_EQ(WeightOf(outcome.influences[0], 0), 1.0);
+    EXPECT_EQ(WeightOf(outcome.influences[small - 1], 1), 1.0);
+    for (uint32_t p = small; p < skin.points.size(); ++p) EXPECT_EQ(WeightOf(outcome.influences[p], 2), 1.0) << p;
+    EXPECT_EQ(WeightOf(outcome.influences[105 * across + 105], 2), 0.0);
+}
+
+}  // namespace
+
+namespace {
+
+using vexil_host::Point3;
+
+// The searches against looking at everything, on random clouds: small and
+// large, spread and clumped, with repeated points.
+TEST(SearchTrees, agreeWithLookingAtEverything) {
+    std::mt19937 random(5);
+    std::uniform_real_distribution<double> unit(-1, 1);
+    for (int round = 0; round < 20; ++round) {
+        size_t count = 1 + random() % (round < 10 ? 20 : 2000);
+        double spread = round % 2 ? 1 : 1e-3;
+        std::vector<Point3> points(count);
+        for (Point3 &p : points) p = {unit(random) * spread, unit(random), unit(random)};
+        if (count > 2) points[1] = points[0];
+
+        // Nearest point: the lowest number among the equally near.
+        std::vector<uint32_t> members(count);
+        for (uint32_t i = 0; i < count; ++i) members[i] = i;
+        vexil_host::PointTree tree(points, members);
+        for (int q = 0; q < 100; ++q) {
+            Point3 at = q % 10 == 0 ? points[random() % count] : Point3{unit(random), unit(random), unit(random)};
+            uint32_t best = 0;
+            double bestDistance = INFINITY;
+            for (uint32_t i = 0; i < count; ++i) {
+                double d = 0;
+                for (int k = 0; k < 3; ++k) d += (points[i][k] - at[k]) * (points[i][k] - at[k]);
+                if (d < bestDistance) bestDistance = d, best = i;
+            }
+            EXPECT_EQ(tree.Nearest(at), best) << "round " << round;
+        }
+
+        // Segments through triangles made of the points.
+        std::vector<uint32_t> triangles;
+        for (size_t t = 0; t < count / 3; ++t)
+            triangles.insert(triangles.end(), {static_cast<uint32_t>(3 * t), static_cast<uint32_t>(3 * t + 1),
+                                               static_cast<uint32_t>(3 * t + 2)});
+        vexil_host::TriangleTree triangleTree(points, triangles);
+        for (int q = 0; q < 100; ++q) {
+            Point3 from = {unit(random), unit(random), unit(random)}, to = {unit(random), unit(random), unit(random)};
+            bool crosses = false;
+            for (size_t t = 0; t < triangles.size() / 3 && !crosses; ++t) {
+                std::vector<Point3> one = {points[triangles[3 * t]], points[triangles[3 * t + 1]], points[triangles[3 * t + 2]]};
+                std::vector<uint32_t> corners = {0, 1, 2};
+                crosses = vexil_host::TriangleTree(one, corners).Crosses(from, to, 1e-4);
+            }
+            EXPECT_EQ(triangleTree.Crosses(from, to, 1e-4), crosses) << "round " << round;
+        }
+    }
+}
+
+}  // namespace
