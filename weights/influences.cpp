@@ -14,12 +14,17 @@ Influences HeaviestFour(std::vector<BoneWeight> &weights) {
                           return a.bone < b.bone;
                       });
     // Weights already scaled as this writes them stay as they are, so that
-    // weights written out and read back come back the same.
+    // weights written out and read back come back the same. The one that
+    // took the remainder may have come out lighter than the others.
     if (count == weights.size()) {
-        float others = 0;
-        for (size_t i = count; i-- > 1;) others += weights[i].weight;
-        if (1.0f - others == weights[0].weight) {
-            for (size_t i = 0; i < count; ++i) influences.bone[i] = weights[i].bone, influences.weight[i] = weights[i].weight;
+        for (size_t first = 0; first < count; ++first) {
+            float others = 0;
+            for (size_t i = count; i-- > 0;)
+                if (i != first) others += weights[i].weight;
+            if (1.0f - others != weights[first].weight) continue;
+            influences.bone[0] = weights[first].bone, influences.weight[0] = weights[first].weight;
+            for (size_t i = 0, at = 1; i < count; ++i)
+                if (i != first) influences.bone[at] = weights[i].bone, influences.weight[at++] = weights[i].weight;
             return influences;
         }
     }
