@@ -1,7 +1,9 @@
 // vexil-host's stages on large OBJ files, each reported as a ratio to reading
 // the file: reading, the module's run through the stand-in host, the rig
-// check, and the whole of vexil-host, beside assimp's own import of the same
-// file (no post-processing, as `assimp info --raw` does). Both are also run
+// check, the skins' weights (nearest bone and automatic), and the whole of
+// vexil-host, bare and writing glTF, beside assimp's own import of the same
+// file (no post-processing, as `assimp info --raw` does). VEXIL_STAGES_FILE
+// names a mesh file of one's own to time beside them. Both are also run
 // in a fresh process each, for their time and peak memory as a user meets
 // them.
 #include <unistd.h>
@@ -165,10 +167,13 @@ void NearestWeights(benchmark::State &state, const std::string &mesh) {
     Weights(state, mesh, vexil_host::WeightMethod::Nearest, "nearest weights");
 }
 
-int RunVexilHost(const std::string &file) {
+int RunVexilHost(const std::string &file, const std::vector<std::string> &options = {}) {
     Sink sink;
     std::ostream out(&sink), err(&sink);
-    return vexil_host::RunProgram({"--module", VEXIL_MODULE_PATH, "--quiet", file}, ".", out, err);
+    std::vector<std::string> arguments = {"--module", VEXIL_MODULE_PATH, "--quiet"};
+    arguments.insert(arguments.end(), options.begin(), options.end());
+    arguments.push_back(file);
+    return vexil_host::RunProgram(arguments, ".", out, err);
 }
 
 const aiScene *Import(Assimp::Importer &importer, const std::string &file) { return importer.ReadFile(file, 0); }
@@ -184,6 +189,21 @@ void VexilHost(benchmark::State &state, const std::string &mesh) {
     Ratios(state, mesh, mesh + "/vexil-host");
     if (seconds.count(mesh + "/assimp") != 0)
         state.counters["to_assimp"] = seconds[mesh + "/vexil-host"] / seconds[mesh + "/assimp"];
+}
+
+// vexil-host from start to finish with its skins weighed and written: --gltf
+// with the automatic weights.
+void VexilHostGltf(benchmark::State &state, const std::string &mesh) {
+    const std::string &file = MeshFile(mesh);
+    const std::string gltf = "/tmp/vexil-stages-" + std::to_string(::getpid()) + ".glb";
+    Time(state, mesh + "/vexil-host --gltf", [&](benchmark::State &timing) {
+        int status = -1;
+        double taken = Timed([&] { status = RunVexilHost(file, {"--gltf", gltf}); });
+        if (status != vexil_host::kExitDone) timing.SkipWithError("vexil-host failed");
+        return taken;
+    });
+    std::remove(gltf.c_str());
+    Ratios(state, mesh, mesh + "/vexil-host --gltf");
 }
 
 void AssimpImport(benchmark::State &state, const std::string &mesh) {
@@ -261,6 +281,7 @@ void RegisterStages(const std::string &label, const std::string &mesh) {
     add("AutomaticWeights", AutomaticWeights, 3);
     add("AssimpImport", AssimpImport, 3);
     add("VexilHost", VexilHost, 3);
+    add("VexilHostGltf", VexilHostGltf, 3);
     add("Processes", Processes, 1);
 }
 

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Makes the README's pictures again: the biped as vexil-host draws it, and
-# one bone triangle with its corners named. Needs build/vexil-host.
+# Makes the README's pictures again: the biped as vexil-host draws it, bare
+# and in its closed skin, and one bone triangle with its corners named.
+# Needs build/vexil-host.
 set -euo pipefail
 docs="$(cd "$(dirname "$0")" && pwd)"
 root="$(dirname "$docs")"
 "$root/build/vexil-host" --quiet --svg "$docs/biped.svg" "$root/examples/biped.obj" >/dev/null
+"$root/build/vexil-host" --quiet --svg "$docs/biped_skin.svg" "$root/examples/biped_skin.obj" >/dev/null
 
 # One bone: joint and roll corner close together, the tip far away.
 cat > "$docs/bone.svg" <<'SVG'
@@ -29,4 +31,4 @@ cat > "$docs/bone.svg" <<'SVG'
 <line x1='340' y1='215' x2='340' y2='190' class='axis'/><text x='348' y='207' class='note'>+Y, towards the roll corner</text>
 </svg>
 SVG
-echo "made $docs/biped.svg and $docs/bone.svg"
+echo "made $docs/biped.svg, $docs/biped_skin.svg and $docs/bone.svg"
