@@ -149,11 +149,10 @@ void Weights(benchmark::State &state, const std::string &mesh, vexil_host::Weigh
         vexil_host::DiagnoseObjects(*loaded.host, loaded.scene.selection, loaded.sources);
     Time(state, mesh + "/" + key, [&](benchmark::State &) {
         return Timed([&] {
-            std::vector<std::string> warnings;
             for (LWItemID id : loaded.scene.selection)
                 benchmark::DoNotOptimize(vexil_host::WeighSkin(
                     loaded.scene, *loaded.scene.Find(id), vexil_host::SkeletonPolygonsOf(loaded.scene, id, reports),
-                    nullptr, method, warnings));
+                    nullptr, method));
         });
     });
     Ratios(state, mesh, mesh + "/" + key);

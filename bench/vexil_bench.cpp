@@ -190,14 +190,13 @@ void TimeGltfExport(benchmark::State &state, const Mesh &mesh, bool toFile) {
     for (LWPolID polygon : DiagnoseMesh(info).skeletonPolygons)
         skeletonPolygon[vexil_host::PolygonIndexOf(polygon, mesh.PolygonCount())] = true;
     info->destroy(info);
-    std::vector<std::string> warnings;
     vexil_host::SkinWeights weights;
     vexil_host::GltfObject written{object, &weights};
     std::string path = "/tmp/vexil-bench-" + std::to_string(::getpid()) + ".glb";
     size_t bytes = 0;
     for (auto _ : state) {
         weights = vexil_host::WeighSkin(scene, *scene.Find(object), skeletonPolygon, nullptr,
-                                        vexil_host::WeightMethod::Nearest, warnings);
+                                        vexil_host::WeightMethod::Nearest);
         if (toFile) {
             std::ofstream out(path, std::ios::binary);
             vexil_host::WriteGltf(scene, {written}, true, out);

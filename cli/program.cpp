@@ -75,7 +75,10 @@ std::map<LWItemID, SkinWeights> WeighObjects(const StandInHost &host, const std:
         if (item == nullptr) continue;
         auto maps = weightMaps.find(id);
         weights[id] = WeighSkin(host.scene, *item, SkeletonPolygonsOf(host.scene, id, reports),
-                                maps != weightMaps.end() ? &maps->second : nullptr, method, warnings);
+                                maps != weightMaps.end() ? &maps->second : nullptr, method);
+        if (weights[id].fellBackToNearest)
+            warnings.push_back("object " + QuotedName(item->name) +
+                               ": the automatic weights could not be solved; each unpainted point follows its nearest bone");
     }
     return weights;
 }
@@ -131,7 +134,7 @@ std::string WeightMapsFile(const Scene &scene, const std::vector<std::string> &f
         if (item == nullptr || item->mesh == nullptr) continue;
         WeightMapsLayer layer{item->name, item->mesh.get(), &painted.at(id), {}};
         if (item->bones.empty())
-            notes.push_back("object '" + item->name + "' has no bones, so it gets no weight maps");
+            notes.push_back("object " + QuotedName(item->name) + " has no bones, so it gets no weight maps");
         else
             layer.boneMaps = BoneWeightMaps(scene, *item, weights.at(id));
         layers.push_back(std::move(layer));

@@ -51,8 +51,7 @@ inline void CheckExport(std::vector<vexil_host::MeshObject> &objects) {
             for (LWPolID polygon : DiagnoseMesh(info).skeletonPolygons)
                 skeletonPolygon[vexil_host::PolygonIndexOf(polygon, mesh.PolygonCount())] = true;
             info->destroy(info);
-            std::vector<std::string> warnings;
-            weights[i] = vexil_host::WeighSkin(scene, item, skeletonPolygon, &maps[i], method, warnings);
+            weights[i] = vexil_host::WeighSkin(scene, item, skeletonPolygon, &maps[i], method);
             CheckWeights(weights[i]);
             written.push_back({item.id, &weights[i]});
             layers.push_back({item.name, &mesh, &maps[i], vexil_host::BoneWeightMaps(scene, item, weights[i])});

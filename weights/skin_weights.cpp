@@ -71,7 +71,7 @@ std::vector<SkinBone> SkinBonesOf(const Scene &scene, const Item &object) {
 }
 
 SkinWeights WeighSkin(const Scene &scene, const Item &object, const std::vector<bool> &skeletonPolygon,
-                      const std::vector<WeightMap> *painted, WeightMethod method, std::vector<std::string> &warnings) {
+                      const std::vector<WeightMap> *painted, WeightMethod method) {
     SkinWeights weights;
     if (object.mesh == nullptr) return weights;
     const Mesh &mesh = *object.mesh;
@@ -94,8 +94,7 @@ SkinWeights WeighSkin(const Scene &scene, const Item &object, const std::vector<
             weights.influences = std::move(heat.influences);
             return weights;
         }
-        warnings.push_back("object '" + object.name +
-                           "': the automatic weights could not be solved; each unpainted point follows its nearest bone");
+        weights.fellBackToNearest = true;
     }
     FollowNearest(mesh, weights, influences);
     weights.influences = std::move(influences);

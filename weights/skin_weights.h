@@ -27,6 +27,7 @@ struct SkinWeights {
     Skin skin;
     std::vector<SkinBone> bones;          // what Influences::bone numbers
     std::vector<Influences> influences;  // per skin vertex; none when there are no bones
+    bool fellBackToNearest = false;      // the automatic solve failed
 };
 
 // The bones of `object` whose place is a finite number, depth first, each
@@ -37,10 +38,10 @@ std::vector<SkinBone> SkinBonesOf(const Scene &scene, const Item &object);
 // its weights. A point that `painted` maps give a weight above 0 for bones
 // whose weight map they name keeps those weights, the four heaviest scaled
 // to sum 1; the others are worked out by `method`. When the automatic solve
-// fails, every unpainted point follows its nearest bone, and `warnings`
-// says so, naming the object. Throws std::bad_alloc when memory runs out.
+// fails, every unpainted point follows its nearest bone, and the result says
+// so. Throws std::bad_alloc when memory runs out.
 SkinWeights WeighSkin(const Scene &scene, const Item &object, const std::vector<bool> &skeletonPolygon,
-                      const std::vector<WeightMap> *painted, WeightMethod method, std::vector<std::string> &warnings);
+                      const std::vector<WeightMap> *painted, WeightMethod method);
 
 // One weight map per bone of `object`, named as the module named the
 // bone's map, in the order of `weights.bones` and then the object's other
