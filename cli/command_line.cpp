@@ -34,6 +34,11 @@ const char *const kUsage =
     "                      bones: auto (default), heat spread over the skin from\n"
     "                      each bone; nearest, each point wholly to its nearest\n"
     "                      bone\n"
+    "  --beside            write NAME.vexil.glb, NAME.vexil.svg and NAME.vexil.lwo\n"
+    "                      beside each mesh file NAME.EXT (NAME.EXT.vexil.glb\n"
+    "                      where two files share NAME); on by itself when the\n"
+    "                      program has a console window of its own, as when a\n"
+    "                      file is dropped on it, which then waits for Enter\n"
     "  --module PATH       the module to load (default: Vexil.p beside vexil-host)\n"
     "  --explain           also tell how every bone found its parent, why each\n"
     "                      root is a root, and each object's notes\n"
@@ -126,6 +131,8 @@ CommandLine ParseCommandLine(const std::vector<std::string> &arguments) {
             line.quiet = true;
         } else if (argument == "--explain") {
             line.explain = true;
+        } else if (argument == "--beside") {
+            line.beside = true;
         } else if (argument == "--strict") {
             line.strict = true;
         } else if (argument == "--mirror-axis") {

@@ -27,6 +27,7 @@ struct CommandLine {
     bool quiet = false;    // no warnings on standard error
     bool explain = false;  // how every bone found its parent, why roots are roots
     bool strict = false;   // any warning fails the run (status 4)
+    bool beside = false;   // glTF, SVG and weight maps beside each mesh file
     MirrorAxis mirrorAxis = MirrorAxis::X;
     bool help = false;
     bool version = false;

@@ -1,5 +1,6 @@
 #include "cli/program.h"
 
+#include <cctype>
 #include <fstream>
 #include <map>
 #include <new>
@@ -12,6 +13,7 @@
 #include "file_formats/scene_json.h"
 #include "file_formats/skeleton_svg.h"
 #include "file_formats/weight_maps_file.h"
+#include "host/file_path.h"
 #include "host/module_loader.h"
 #include "host/services.h"
 #include "rig_check/rig_report.h"
@@ -59,7 +61,7 @@ void WriteOutput(const std::string &file, const std::string &text, std::ostream 
         standardOutput << text << std::flush;
         return;
     }
-    std::ofstream out(file, std::ios::binary);
+    std::ofstream out(FilePath(file), std::ios::binary);
     out << text;
     if (!out.flush()) throw std::runtime_error(file + ": cannot be written");
 }
@@ -88,7 +90,7 @@ std::vector<std::string> WriteGltfFile(const std::string &file, const Scene &sce
                                        const std::map<LWItemID, SkinWeights> &weights) {
     std::vector<GltfObject> written;
     for (LWItemID id : objects) written.push_back({id, &weights.at(id)});
-    std::ofstream out(file, std::ios::binary);
+    std::ofstream out(FilePath(file), std::ios::binary);
     std::vector<std::string> warnings = WriteGltf(scene, written, IsBinaryGltf(file), out);
     if (!out.flush()) throw std::runtime_error(file + ": cannot be written");
     return warnings;
@@ -96,7 +98,7 @@ std::vector<std::string> WriteGltfFile(const std::string &file, const Scene &sce
 
 // The first bytes of a file, as many as an IFF header holds.
 std::string FileHead(const std::string &file) {
-    std::ifstream in(file, std::ios::binary);
+    std::ifstream in(FilePath(file), std::ios::binary);
     char head[12] = {};
     in.read(head, sizeof head);
     return std::string(head, static_cast<size_t>(in.gcount()));
@@ -151,6 +153,26 @@ std::string WeightMapsFile(const Scene &scene, const std::vector<std::string> &f
     return WriteWeightMapsLwo(layers);
 }
 
+// Where the outputs for the mesh file `files[which]` go beside it: the file
+// without its extension, or with it where another file given shares that
+// name (biped.obj and biped.lwo), letter case aside.
+std::string BesideName(const std::vector<std::string> &files, size_t which) {
+    auto withoutExtension = [](const std::string &file) {
+        size_t slash = file.find_last_of("/\\"), dot = file.rfind('.');
+        return dot != std::string::npos && (slash == std::string::npos || dot > slash + 1) ? file.substr(0, dot) : file;
+    };
+    auto folded = [](std::string text) {
+        for (char &c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return text;
+    };
+    std::string name = withoutExtension(files[which]);
+    for (size_t other = 0; other < files.size(); ++other)
+        if (other != which && folded(files[other]) != folded(files[which]) &&
+            folded(withoutExtension(files[other])) == folded(name))
+            return files[which];
+    return name;
+}
+
 int Run(const CommandLine &line, const std::string &programDirectory, std::ostream &out, std::ostream &err) {
     std::vector<std::string> files = line.meshFiles;
     if (files.empty()) files.push_back(BundledExample(programDirectory));
@@ -161,11 +183,14 @@ int Run(const CommandLine &line, const std::string &programDirectory, std::ostre
     std::vector<LWItemID> loaded;
     std::map<LWItemID, ObjectSource> sources;
     std::map<LWItemID, std::vector<WeightMap>> weightMaps;
+    std::vector<std::vector<LWItemID>> objectsOfFile;
     for (const std::string &file : files) {
+        objectsOfFile.emplace_back();
         try {
             for (MeshObject &object : ReadMeshFile(file)) {
                 LWItemID id = scene.AddObject(object.name, std::move(object.mesh));
                 loaded.push_back(id);
+                objectsOfFile.back().push_back(id);
                 sources[id] = {file, object.format, std::move(object.polygonSource), object.layer,
                                object.skippedPolygons};
                 weightMaps[id] = std::move(object.weightMaps);
@@ -222,7 +247,9 @@ int Run(const CommandLine &line, const std::string &programDirectory, std::ostre
     // check, which tells the drawn skeleton from the skin.
     std::map<LWItemID, SkinWeights> weights;
     bool weighed = false;
-    if ((line.svgFile || line.gltfFile || line.weightMapsFile) && !rigCheckGaveUp) {
+    const bool beside = line.beside && !line.meshFiles.empty();
+    const bool weighs = line.svgFile || line.gltfFile || line.weightMapsFile || beside;
+    if (weighs && !rigCheckGaveUp) {
         std::vector<std::string> weightWarnings;
         try {
             weights = WeighObjects(host, loaded, reports, weightMaps, line.weights, weightWarnings);
@@ -233,9 +260,9 @@ int Run(const CommandLine &line, const std::string &programDirectory, std::ostre
         }
         for (const std::string &warning : weightWarnings) err << "vexil-host: warning: " << warning << "\n";
     }
+    std::vector<SvgSkin> skins;
+    if (weighed) skins = SvgSkins(host.scene, weights);
     if (line.svgFile) {
-        std::vector<SvgSkin> skins;
-        if (weighed) skins = SvgSkins(host.scene, weights);
         WriteOutput(*line.svgFile, SkeletonSvg(scene, DiagnosisMarks(reports), skins), out);
         toStandardOutput = toStandardOutput || *line.svgFile == "-";
     }
@@ -260,8 +287,30 @@ int Run(const CommandLine &line, const std::string &programDirectory, std::ostre
                 for (const std::string &note : notes) err << *line.weightMapsFile << ": note: " << note << "\n";
         }
     }
+    // Beside each file given: its own objects' glTF, picture and weight maps.
+    std::string written;
+    for (size_t f = 0; beside && f < files.size(); ++f) {
+        std::string name = BesideName(files, f);
+        WriteOutput(name + ".vexil.svg", SkeletonSvg(scene, DiagnosisMarks(reports), skins, &objectsOfFile[f]), out);
+        written += "vexil-host: wrote " + name + ".vexil.svg\n";
+        if (!weighed) {
+            err << "vexil-host: " << name << ".vexil.glb and .vexil.lwo: not written: the skins' weights could not be "
+                << "worked out\n";
+            continue;
+        }
+        for (const std::string &warning : WriteGltfFile(name + ".vexil.glb", scene, objectsOfFile[f], weights))
+            if (!line.quiet) err << name << ".vexil.glb: warning: " << warning << "\n";
+        written += "vexil-host: wrote " + name + ".vexil.glb\n";
+        std::vector<std::string> notes;
+        WriteOutput(name + ".vexil.lwo", WeightMapsFile(scene, {files[f]}, objectsOfFile[f], weightMaps, weights, notes),
+                    out);
+        if (!line.quiet)
+            for (const std::string &note : notes) err << name << ".vexil.lwo: note: " << note << "\n";
+        written += "vexil-host: wrote " + name + ".vexil.lwo\n";
+    }
     if (!toStandardOutput) out << SceneSummary(scene);
     if (line.explain) (toStandardOutput ? err : out) << Explanation(reports);
+    out << written;
     out.flush();
     if (!line.quiet) err << WarningLines(host, reports);
 
@@ -275,7 +324,7 @@ int Run(const CommandLine &line, const std::string &programDirectory, std::ostre
             << StatusMeaning(statuses[run]) << ")\n";
     }
     if (failures > 0) return kExitModuleFailed;
-    if (rigCheckGaveUp || (!weighed && (line.svgFile || line.gltfFile || line.weightMapsFile))) return kExitOutOfMemory;
+    if (rigCheckGaveUp || (!weighed && weighs)) return kExitOutOfMemory;
     return line.strict && WarningCount(reports) > 0 ? kExitWarnings : kExitDone;
 }
 

@@ -5,6 +5,7 @@
 
 #include "file_formats/lwo_reader.h"
 #include "file_formats/obj_reader.h"
+#include "host/file_path.h"
 
 namespace vexil_host {
 
@@ -75,7 +76,7 @@ std::string FileStem(const std::string &path) {
 }
 
 std::string ReadFileBytes(const std::string &path) {
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(FilePath(path), std::ios::binary);
     if (!file) throw MeshFileError(path + ": cannot be opened");
     std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     if (file.bad()) throw MeshFileError(path + ": could not be read");
@@ -83,7 +84,7 @@ std::string ReadFileBytes(const std::string &path) {
 }
 
 std::vector<MeshObject> ReadMeshFile(const std::string &path) {
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(FilePath(path), std::ios::binary);
     if (!file) throw MeshFileError(path + ": cannot be opened");
     char head[4] = {};
     file.read(head, sizeof head);

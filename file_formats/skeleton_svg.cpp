@@ -268,7 +268,8 @@ size_t DrawView(const Scene &scene, const Item &object, const std::unordered_map
 
 }  // namespace
 
-std::string SkeletonSvg(const Scene &scene, const std::vector<SvgMark> &marks, const std::vector<SvgSkin> &skins) {
+std::string SkeletonSvg(const Scene &scene, const std::vector<SvgMark> &marks, const std::vector<SvgSkin> &skins,
+                        const std::vector<LWItemID> *only) {
     std::unordered_map<LWItemID, std::vector<const SvgMark *>> marksOf;
     for (const SvgMark &mark : marks) marksOf[mark.object].push_back(&mark);
     std::unordered_map<LWItemID, const SvgSkin *> skinOf;
@@ -276,7 +277,8 @@ std::string SkeletonSvg(const Scene &scene, const std::vector<SvgMark> &marks, c
         if (!skin.points.empty()) skinOf[skin.object] = &skin;
     std::vector<const Item *> objects;
     for (const auto &item : scene.Items())
-        if (item->type == ItemType::Object && (!item->bones.empty() || marksOf.count(item->id) != 0))
+        if (item->type == ItemType::Object && (!item->bones.empty() || marksOf.count(item->id) != 0) &&
+            (only == nullptr || std::find(only->begin(), only->end(), item->id) != only->end()))
             objects.push_back(item.get());
 
     double width = 3 * kPanel + 4 * 10;

@@ -28,9 +28,9 @@ struct SvgSkin {
 
 // The SVG document. Roots are drawn in another colour than children, and a
 // dashed line leads from each parent's tip to a child that starts elsewhere.
-// Objects with bones or marks are drawn. With a skin, each bone's wedge
-// takes a colour of its own, which its skin points share.
+// Objects with bones or marks are drawn, of `only` when given. With a skin,
+// each bone's wedge takes a colour of its own, which its skin points share.
 std::string SkeletonSvg(const Scene &scene, const std::vector<SvgMark> &marks = {},
-                        const std::vector<SvgSkin> &skins = {});
+                        const std::vector<SvgSkin> &skins = {}, const std::vector<LWItemID> *only = nullptr);
 
 }  // namespace vexil_host

@@ -1,5 +1,7 @@
 #include "host/module_loader.h"
 
+#include "host/file_path.h"
+
 #include <cstring>
 #include <sstream>
 
@@ -15,7 +17,7 @@ namespace {
 
 void *OpenLibrary(const std::string &path, std::string &error) {
 #if defined(_WIN32)
-    HMODULE library = LoadLibraryA(path.c_str());
+    HMODULE library = LoadLibraryW(WideText(path).c_str());
     if (library == nullptr) error = "Windows error " + std::to_string(GetLastError());
     return reinterpret_cast<void *>(library);
 #else

@@ -52,7 +52,7 @@ void AddTube(Skin &skin, const std::vector<Point> &path, float radius, int sides
              (along[0] * u[1] - along[1] * u[0]) / a};
     for (const Point &c : centres)
         for (int s = 0; s < sides; ++s) {
-            double angle = 2 * M_PI * s / sides;
+            double angle = 2 * 3.14159265358979323846 * s / sides;
             Point p;
             for (int k = 0; k < 3; ++k)
                 p[k] = static_cast<float>(c[k] + radius * (std::cos(angle) * u[k] + std::sin(angle) * w[k]));

@@ -89,10 +89,16 @@ imports=$(sed -n 's/^\tDLL Name: //p' "$unpacked/module.txt" | sort | tr '\n' ' 
 done)
 (cd "$folder" && wine ./vexil-host.exe | grep -q '^Biped (object') ||
   { echo "the package's vexil-host does not find its bundled example" >&2; exit 1; }
+# A rigger's folder and file named outside the ANSI code page.
+mkdir -p "$unpacked/日本 José"
+cp "$folder/examples/biped.lwo" "$unpacked/日本 José/骨.lwo"
+(cd "$folder" && LC_ALL=C.UTF-8 wine ./vexil-host.exe --gltf "$unpacked/日本 José/骨.glb" "$unpacked/日本 José/骨.lwo" |
+  grep -q '^骨 (object') && [ -s "$unpacked/日本 José/骨.glb" ] ||
+  { echo "the package's vexil-host cannot read or write a path named in Japanese" >&2; exit 1; }
 rm -rf "$unpacked"
 echo "package $zip: reproducible, version $version, runs on every example"
 
-echo "== the same command bytes from both builds"
+echo "== the same command bytes from both builds, and the Windows build on paths in any script"
 cmake -S "$root" -B "$root/build" -DVEXIL_WINDOWS_HOST="$root/build-windows/vexil-host.exe"
 cmake --build "$root/build"
-ctest --test-dir "$root/build" --output-on-failure -R '^Platforms\.'
+ctest --test-dir "$root/build" --output-on-failure -R '^(Platforms|WindowsPaths)\.'
