@@ -54,6 +54,12 @@ TEST(ObjReader, reportsBadInputWithFileAndLine) {
         {"v 0 0 0\nf\n", "model.obj:2: 'f' expects at least 1 point index"},
         {"v 0 0 0\nf one\n", "model.obj:2: 'one' is not a point index"},
         {"v 0 0 0\nf 1x\n", "model.obj:2: '1x' is not a point index"},
+        // Junk after the numbers, and a number run into a word.
+        {"v 0 0 0\nv 1 2 3junk\n", "model.obj:2: '3junk' is not a finite decimal number"},
+        {"v 1 2 3 x\n", "model.obj:1: 'x' is not a finite decimal number"},
+        {"v 1.5e 2 3\n", "model.obj:1: '1.5e' is not a finite decimal number"},
+        {"v 1 2abc 3\n", "model.obj:1: '2abc' is not a finite decimal number"},
+        {"v 1 2 3 1 0.5 0.5 0.5 9\n", "model.obj:1: 'v' expects three coordinates x y z (and at most a weight or a colour)"},
     };
     for (const auto &c : cases) EXPECT_EQ(ErrorOf(c.text), c.error) << c.text;
 }
@@ -90,6 +96,59 @@ TEST(ObjReader, readsPolygonsObjectsAndSurfaces) {
     const uint32_t *dots = second.PolygonVertices(2);
     EXPECT_EQ(second.points[dots[0]], second.points[second.PolygonVertices(3)[0]]);
     EXPECT_EQ(objects[2].mesh->PolygonCount(), 0u);
+}
+
+TEST(ObjReader, readsAPointWithAWeightOrAColourByItsFirstThreeNumbers) {
+    for (const std::string line : {"v 1 2 3 0.5\n", "v 1 2 3 0.1 0.2 0.3\n", "v 1 2 3 1 0.1 0.2 0.3\n"}) {
+        auto objects = Read(line + "p 1\n");
+        ASSERT_EQ(objects.at(0).mesh->points.size(), 1u) << line;
+        EXPECT_EQ(objects[0].mesh->points[0], (std::array<float, 3>{1, 2, 3})) << line;
+    }
+}
+
+// What a reading gives, as text: objects, points and polygons with surfaces.
+std::string Described(const std::vector<MeshObject> &objects) {
+    std::ostringstream text;
+    for (const MeshObject &object : objects) {
+        text << "o " << object.name << "\n";
+        for (const auto &p : object.mesh->points) text << "v " << p[0] << " " << p[1] << " " << p[2] << "\n";
+        for (size_t polygon = 0; polygon < object.mesh->PolygonCount(); ++polygon) {
+            text << *object.mesh->SurfaceOf(polygon) << ":";
+            for (size_t v = 0; v < object.mesh->PolygonSize(polygon); ++v)
+                text << " " << object.mesh->PolygonVertices(polygon)[v];
+            text << " line " << object.polygonSource[polygon] << "\n";
+        }
+    }
+    return text.str();
+}
+
+std::vector<MeshObject> ReadInBlocks(const std::string &text) {
+    std::istringstream file(text);
+    return ReadObj(file, "", "model.obj", "model");
+}
+
+TEST(ObjReader, keepsTheLastLineWithoutANewline) {
+    const std::string rig = "v 0 0 0\nv 0 1 0\nv 0.1 0 0\nusemtl Bone\nf 1 2 3";
+    EXPECT_EQ(Read(rig).at(0).mesh->PolygonCount(), 1u);
+    EXPECT_EQ(ReadInBlocks(rig).at(0).mesh->PolygonCount(), 1u);
+    EXPECT_EQ(Described(ReadInBlocks(rig + "\nl 1 2")), Described(Read(rig + "\nl 1 2")));
+}
+
+TEST(ObjReader, readsALineAcrossTheEndOfABlockAsTheWholeFileReadsIt) {
+    // Each kind of line placed so that it straddles the first block's end,
+    // a mebibyte in, at each of a few places along it.
+    const size_t block = 1 << 20;
+    const std::string rig = "v 0 0 0\nv 0 1 0\nv 0.1 0 0\nv 0 2 0\n";
+    for (const std::string line : {"v 0.123456789 -2.5 3e-2\n", "f 1 2 3\n", "l 2 4\n", "usemtl Upper Arm\nf 1 2 3\n",
+                                   "o Second Object\nf 2 4 1\n"})
+        for (size_t into : {size_t{1}, line.find('\n') / 2, line.find('\n')}) {
+            std::string text = rig;
+            while (text.size() + 40 < block - into) text += "# padding to the block's end ....\n";
+            text += std::string(block - into - text.size() - 1, '#') + "\n" + line + "f 1 2 3";
+            ASSERT_LT(text.find(line), block);
+            ASSERT_GE(text.find(line) + line.find('\n'), block);
+            EXPECT_EQ(Described(ReadInBlocks(text)), Described(Read(text))) << line << " " << into;
+        }
 }
 
 TEST(ObjReader, keepsEachVertexLineItsOwnPoint) {

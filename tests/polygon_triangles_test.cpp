@@ -79,6 +79,12 @@ TEST(PolygonTriangles, coverConcavePolygonsTurningTheirWay) {
         {"U listed the other way round", Flat({{0, 3}, {1, 3}, {1, 1}, {2, 1}, {2, 3}, {3, 3}, {3, 0}, {0, 0}})},
         {"U facing x", Flat({{0, 0}, {3, 0}, {3, 3}, {2, 3}, {2, 1}, {1, 1}, {1, 3}, {0, 3}}, 1)},
         {"U facing y", Flat({{0, 0}, {3, 0}, {3, 3}, {2, 3}, {2, 1}, {1, 1}, {1, 3}, {0, 3}}, 2)},
+        // A reflex corner lying on a diagonal: the triangle across that
+        // diagonal would overlap the rest, or leave one of no area.
+        {"dent, its reflex corner on a diagonal", Flat({{0, 0}, {4, 0}, {4, 4}, {2, 2}, {0, 4}})},
+        {"L, its reflex corner on a diagonal", Flat({{0, 0}, {4, 0}, {4, 2}, {2, 2}, {2, 4}, {0, 4}})},
+        {"step, its reflex corner on a diagonal", Flat({{0, 0}, {2, 0}, {2, 1}, {4, 1}, {4, 2}, {0, 2}})},
+        {"three corners in a line", Flat({{1, 2}, {1, 3}, {1, 4}, {4, 0}, {0, 0}})},
         {"comb, slightly bent",
          {{0, 0, 0}, {5, 0, 0.1f}, {5, 2, 0}, {4, 2, 0.05f}, {4, 1, 0}, {3, 1, 0}, {3, 2, 0.02f}, {2, 2, 0},
           {2, 1, 0}, {1, 1, 0}, {1, 2, 0.01f}, {0, 2, 0}}},
