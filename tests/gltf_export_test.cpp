@@ -501,3 +501,97 @@ TEST(WeightMaps, readingTheWrittenFileBackGivesTheSameGltfWeights) {
 }
 
 }  // namespace
+
+namespace {
+
+// Each skin vertex's weights by bone name, keyed by its place in the host's
+// axes, as assimp reads a glTF file back.
+std::map<Point, std::map<std::string, double>> WeightsByPlace(const std::string &gltf) {
+    Assimp::Importer importer;
+    const aiScene *scene = importer.ReadFile(gltf, 0);
+    std::map<Point, std::map<std::string, double>> byPlace;
+    if (scene == nullptr) return byPlace;
+    for (unsigned m = 0; m < scene->mNumMeshes; ++m) {
+        const aiMesh &mesh = *scene->mMeshes[m];
+        for (unsigned b = 0; b < mesh.mNumBones; ++b)
+            for (unsigned w = 0; w < mesh.mBones[b]->mNumWeights; ++w) {
+                const aiVertexWeight &weight = mesh.mBones[b]->mWeights[w];
+                const aiVector3D &p = mesh.mVertices[weight.mVertexId];
+                if (weight.mWeight != 0) byPlace[{p.x, p.y, -p.z}][mesh.mBones[b]->mName.C_Str()] = weight.mWeight;
+            }
+    }
+    return byPlace;
+}
+
+std::string Quad(float x, float y, float z, int &points, const std::string &surface = "Skin") {
+    std::ostringstream text;
+    text << "v " << x - 0.2f << " " << y << " " << z << "\nv " << x + 0.2f << " " << y << " " << z << "\nv " << x + 0.2f
+         << " " << y + 0.2f << " " << z << "\nv " << x - 0.2f << " " << y + 0.2f << " " << z << "\nusemtl " << surface
+         << "\nf " << points + 1 << " " << points + 2 << " " << points + 3 << " " << points + 4 << "\n";
+    points += 4;
+    return text.str();
+}
+
+TEST(GltfExport, nearestBoneRulesHoldPastTheirEdges) {
+    std::string directory = ::testing::TempDir();
+    // More than 256 bones: joints above 255 need JOINTS_0 of 16 bits.
+    {
+        std::ostringstream obj;
+        int points = 0;
+        for (int k = 0; k < 300; ++k) {
+            obj << "v " << k << " 0 0\nv " << k << " 1 0\nv " << k + 0.1f << " 0 0\nusemtl B" << k << "\nf "
+                << points + 1 << " " << points + 2 << " " << points + 3 << "\n";
+            points += 3;
+        }
+        for (int k = 0; k < 300; ++k) obj << Quad(static_cast<float>(k), 0.4f, 0.3f, points);
+        std::ofstream(directory + "many.obj") << obj.str();
+        RunHost({"--gltf", directory + "many.glb", directory + "many.obj"});
+        auto weights = WeightsByPlace(directory + "many.glb");
+        ASSERT_EQ(weights.size(), 1200u);
+        for (const auto &[place, byBone] : weights) {
+            std::string bone = "B" + std::to_string(static_cast<int>(std::lround(place[0])));
+            EXPECT_EQ(byBone, (std::map<std::string, double>{{bone, 1.0}})) << place[0];
+        }
+    }
+    // Two children of one bone, and a quadrangle equally near both: the
+    // first in the scene's order takes it, and the joints keep that order.
+    for (const std::string first : {"Left", "Right"}) {
+        std::string second = first == "Left" ? "Right" : "Left";
+        std::string obj = "v 0 0 0\nv 0 1 0\nv 0.1 0 0\nv -1 2 0\nv 1 2 0\nv 0 1 0.1\nusemtl Parent\nf 1 2 3\n";
+        obj += "usemtl " + first + "\nf 2 " + (first == "Left" ? "4" : "5") + " 6\n";
+        obj += "usemtl " + second + "\nf 2 " + (first == "Left" ? "5" : "4") + " 6\n";
+        // On the plane x = 0, about which the two children mirror.
+        obj += "v 0 2.5 -0.2\nv 0 2.5 0.2\nv 0 2.7 0.2\nv 0 2.7 -0.2\nusemtl Skin\nf 7 8 9 10\n";
+        std::ofstream(directory + "siblings.obj") << obj;
+        RunHost({"--gltf", directory + "siblings.gltf", directory + "siblings.obj"});
+        nlohmann::json file = nlohmann::json::parse(std::ifstream(directory + "siblings.gltf"));
+        const auto &nodes = file["nodes"];
+        ASSERT_EQ(nodes.size(), 4u);
+        EXPECT_EQ(nodes[nodes[1]["children"][0].get<int>()]["name"], first);
+        EXPECT_EQ(nodes[nodes[1]["children"][1].get<int>()]["name"], second);
+        for (const auto &[place, byBone] : WeightsByPlace(directory + "siblings.gltf"))
+            EXPECT_EQ(byBone, (std::map<std::string, double>{{first, 1.0}})) << first;
+    }
+    // A weight of exactly 0 in a bone's map is no weight: the point follows
+    // its nearest bone as an unpainted one does.
+    {
+        std::vector<MeshObject> objects(1);
+        objects[0].name = "Rig";
+        objects[0].mesh = std::make_unique<vexil_host::Mesh>();
+        vexil_host::Mesh &mesh = *objects[0].mesh;
+        mesh.AddPolygon({mesh.AddPoint(0, 0, 0), mesh.AddPoint(0, 1, 0), mesh.AddPoint(0.1f, 0, 0)}, "Near");
+        mesh.AddPolygon({mesh.AddPoint(5, 0, 0), mesh.AddPoint(5, 1, 0), mesh.AddPoint(5.1f, 0, 0)}, "Far");
+        std::vector<uint32_t> quad = {mesh.AddPoint(0.5f, 0.5f, 0), mesh.AddPoint(0.5f, 0.6f, 0), mesh.AddPoint(0.6f, 0.6f, 0),
+                                      mesh.AddPoint(0.6f, 0.5f, 0)};
+        mesh.AddPolygon(quad, "Skin");
+        objects[0].weightMaps.push_back({"Far", quad, {0, 0, 0, 0.5f}});
+        std::ofstream(directory + "zero.lwo", std::ios::binary) << vexil_host::WriteLwo(objects);
+        RunHost({"--gltf", directory + "zero.glb", directory + "zero.lwo"});
+        auto weights = WeightsByPlace(directory + "zero.glb");
+        ASSERT_EQ(weights.size(), 4u);
+        EXPECT_EQ(weights[(Point{0.5f, 0.5f, 0})], (std::map<std::string, double>{{"Near", 1.0}}));
+        EXPECT_EQ(weights[(Point{0.6f, 0.5f, 0})], (std::map<std::string, double>{{"Far", 1.0}}));
+    }
+}
+
+}  // namespace
