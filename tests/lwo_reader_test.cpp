@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -136,6 +139,12 @@ TEST(LwoReader, readsLwo3AndLwobAsTheModellerWritesThem) {
                           Chunk("SURF", S0("Arm") + Chunk("COLR", U4(0))),
                       "LWOB"),
          {"0 1 2:Arm", "0 1 2 3:Link", "2 3:Link"}},
+        // Polygons index the points of their own PNTS chunk.
+        {"LWOB with two PNTS chunks", Form(Chunk("SRFS", S0("Arm")) + Chunk("PNTS", Points(3)) +
+                                               Chunk("POLS", U2(3) + U2(0) + U2(1) + U2(2) + U2(1)) +
+                                               Chunk("PNTS", Points(2)) + Chunk("POLS", U2(2) + U2(1) + U2(0) + U2(1)),
+                                           "LWOB"),
+         {"0 1 2:Arm", "4 3:Arm"}},
     };
     for (const auto &c : cases) {
         std::vector<MeshObject> objects = ReadLwo(c.bytes, "rig.lwo", "rig");
@@ -227,6 +236,45 @@ TEST(LwoReader, rejectsMalformedFilesNamingTheChunkAtFault) {
     };
     for (const auto &c : cases) EXPECT_EQ(ErrorOf(c.bytes), c.error);
     for (const auto &c : otherForms) EXPECT_EQ(ErrorOf(c.bytes), c.error);
+}
+
+// Point numbers from 0xFF00 on take four bytes in LWO2 and LWO3: meshes
+// either side of that, and past 16 bits, come back as they were written.
+TEST(LwoWriter, writesPointNumbersEitherSideOfTheLongFormAndReadsThemBack) {
+    for (uint32_t count : {65279u, 65280u, 65281u, 65537u})
+        for (LwoForm form : {LwoForm::Lwo2, LwoForm::Lwo3}) {
+            std::vector<MeshObject> objects(1);
+            objects[0].name = "Big";
+            objects[0].mesh = std::make_unique<Mesh>();
+            Mesh &mesh = *objects[0].mesh;
+            for (uint32_t i = 0; i < count; ++i)
+                mesh.AddPoint(static_cast<float>(i % 101) - 50, static_cast<float>(i % 37), -static_cast<float>(i) / 1000);
+            const uint32_t last = count - 1, shortest = std::min(0xFEFFu, last - 1);
+            mesh.AddPolygon({last, last - 1, 0}, "Near the end");
+            mesh.AddPolygon({shortest, 0xFF00 < count ? 0xFF00u : 0u, last}, "Across");
+            mesh.AddPolygon({1, 2, 3, last}, "Skin");
+            objects[0].weightMaps.push_back({"Across", {shortest, last}, {0.25f, 1}});
+            std::string bytes = WriteLwo(objects, form);
+            std::vector<MeshObject> back = ReadLwo(bytes, "big.lwo", "big");
+            ASSERT_EQ(back.size(), 1u);
+            const Mesh &read = *back[0].mesh;
+            EXPECT_EQ(read.points, mesh.points) << count;
+            EXPECT_EQ(PolygonsOf(read), PolygonsOf(mesh)) << count;
+            ASSERT_EQ(back[0].weightMaps.size(), 1u);
+            EXPECT_EQ(back[0].weightMaps[0].points, objects[0].weightMaps[0].points) << count;
+            if (form != LwoForm::Lwo3) continue;
+            // The layer's box holds every point.
+            size_t at = bytes.find("BBOX");
+            ASSERT_NE(at, std::string::npos);
+            float box[6];
+            for (int k = 0; k < 6; ++k) {
+                uint32_t bits = 0;
+                for (int b = 0; b < 4; ++b) bits = bits << 8 | static_cast<unsigned char>(bytes[at + 8 + 4 * k + b]);
+                std::memcpy(&box[k], &bits, sizeof bits);
+            }
+            for (const auto &p : mesh.points)
+                for (int k = 0; k < 3; ++k) ASSERT_TRUE(p[k] >= box[k] && p[k] <= box[3 + k]) << count << " axis " << k;
+        }
 }
 
 }  // namespace

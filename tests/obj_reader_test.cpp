@@ -178,6 +178,11 @@ TEST(ObjReader, readsUtf16AndLeavesOutAByteOrderMark) {
         {"UTF-16, little end first", std::string("\xFF\xFEo\0 \0L\0\xE9\0\n\0", 12), "o L\xC3\xA9\n"},
         {"a surrogate pair", std::string("\xFE\xFF\xD8\x3D\xDE\x00", 6), "\xF0\x9F\x98\x80"},
         {"half a pair, and half a character", std::string("\xFE\xFF\xD8\x3D\0a\0", 7), "\xEF\xBF\xBD" "a\xEF\xBF\xBD"},
+        // Files that end inside a character: never a joined character.
+        {"ending on half a pair, big end first", std::string("\xFE\xFF\0a\xD8\x3D", 6), "a\xEF\xBF\xBD"},
+        {"ending on half a pair, little end first", std::string("\xFF\xFE" "a\0\x3D\xD8", 6), "a\xEF\xBF\xBD"},
+        {"ending on an odd byte, little end first", std::string("\xFF\xFE" "a\0b", 5), "a\xEF\xBF\xBD"},
+        {"ending on half a pair and an odd byte", std::string("\xFE\xFF\xD8\x3D\xDE", 5), "\xEF\xBF\xBD\xEF\xBF\xBD"},
     };
     for (const auto &c : cases) EXPECT_EQ(vexil_host::ObjText(c.bytes), c.text) << c.what;
 }
