@@ -595,3 +595,68 @@ TEST(GltfExport, nearestBoneRulesHoldPastTheirEdges) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(GltfExport, takesTheFormFromTheExtensionInAnyLetterCase) {
+    for (const auto &[name, binary] : std::vector<std::pair<std::string, bool>>{
+             {"Upper.GLB", true}, {"Mixed.GlB", true}, {"Upper.GLTF", false}, {"Mixed.glTF", false}}) {
+        std::string path = ::testing::TempDir() + name;
+        RunHost({"--gltf", path, VEXIL_EXAMPLES_DIR "/arm.obj"});
+        std::string head(4, '\0');
+        std::ifstream(path, std::ios::binary).read(&head[0], 4);
+        EXPECT_EQ(binary ? head : head.substr(0, 1), binary ? "glTF" : "{") << name;
+    }
+}
+
+// Names of every length of UTF-8 character pass unchanged into every file;
+// surrogates and overlong forms, which no file may hold, become U+FFFD,
+// and the run goes on as it would without them.
+TEST(GltfExport, namesInUtf8PassIntoEveryFileAndBrokenOnesAreReplaced) {
+    const std::vector<std::pair<std::string, std::string>> names = {
+        {"Bras\xC3\xA9", "Bras\xC3\xA9"},
+        {"\xE2\x82\xAC" "uro", "\xE2\x82\xAC" "uro"},
+        {"\xE6\x97\xA5\xE6\x9C\xAC", "\xE6\x97\xA5\xE6\x9C\xAC"},
+        {"\xF0\x9F\xA6\xB4" "bone", "\xF0\x9F\xA6\xB4" "bone"},
+        {"low\xED\xA0\x80", "low\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
+        {"high\xED\xBF\xBF", "high\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
+        {"over\xC0\xAF", "over\xEF\xBF\xBD\xEF\xBF\xBD"},
+        {"long\xE0\x80\xAF", "long\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
+    };
+    std::string obj, plain;
+    int points = 0;
+    for (size_t k = 0; k < names.size(); ++k) {
+        std::string bone = "v " + std::to_string(k) + " 0 0\nv " + std::to_string(k) + " 1 0\nv " + std::to_string(k) +
+                           ".1 0 0\nf " + std::to_string(points + 1) + " " + std::to_string(points + 2) + " " +
+                           std::to_string(points + 3) + "\n";
+        obj += "usemtl " + names[k].first + "\n" + bone;
+        plain += "usemtl Plain" + std::to_string(k) + "\n" + bone;
+        points += 3;
+    }
+    std::string directory = ::testing::TempDir(), input = directory + "names.obj", clean = directory + "plain.obj";
+    std::ofstream(input, std::ios::binary) << obj;
+    std::ofstream(clean, std::ios::binary) << plain;
+    std::ostringstream out, err, plainOut, plainErr;
+    int status = vexil_host::RunProgram({"--module", VEXIL_MODULE_PATH, "--gltf", directory + "names.gltf", "--svg",
+                                         directory + "names.svg", "--scene", directory + "names.json", input},
+                                        ".", out, err);
+    int plainStatus = vexil_host::RunProgram({"--module", VEXIL_MODULE_PATH, clean}, ".", plainOut, plainErr);
+    EXPECT_EQ(status, plainStatus) << err.str();
+    nlohmann::json gltf = nlohmann::json::parse(std::ifstream(directory + "names.gltf"));
+    nlohmann::json scene = nlohmann::json::parse(std::ifstream(directory + "names.json"));
+    std::string svg;
+    std::getline(std::ifstream(directory + "names.svg"), svg, '\0');
+    std::string sceneText = scene.dump();
+    for (size_t k = 0; k < names.size(); ++k) {
+        const std::string &written = names[k].second;
+        EXPECT_EQ(gltf["nodes"][k + 1]["name"], written) << k;
+        EXPECT_NE(sceneText.find(nlohmann::json(written).dump()), std::string::npos) << written;
+        if (k < 4) {
+            EXPECT_NE(svg.find(written), std::string::npos) << written;
+        }
+    }
+    EXPECT_EQ(svg.find("\xED\xA0"), std::string::npos);
+    EXPECT_EQ(svg.find("\xC0\xAF"), std::string::npos);
+}
+
+}  // namespace
