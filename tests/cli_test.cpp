@@ -179,11 +179,24 @@ TEST(HostProgram, drawsEveryNameWhereNoOtherNameLiesOrSaysWhy) {
     for (int i = 0; i < 120; ++i)
         fan << "v 0 0 " << i << "\nv 1 0 " << i << "\nv 0 0.1 " << i << "\nusemtl AVeryLongBoneNameNumber" << i
             << "\nf " << 3 * i + 1 << " " << 3 * i + 2 << " " << 3 * i + 3 << "\n";
+    // Many names in one corner of the view, a bone far off in the other:
+    // places are searched out to the farthest corner, and no fewer names
+    // than this are left out.
+    std::ostringstream corner;
+    corner << "o Corner\n";
+    for (int i = 0; i < 150; ++i)
+        corner << "v " << i * 0.0005 << " 0 " << i * 0.0005 << "\nv " << i * 0.0005 << " 0.01 " << i * 0.0005 << "\nv "
+               << i * 0.0005 + 0.001 << " 0 " << i * 0.0005 << "\nusemtl Corner" << i << "\nf " << 3 * i + 1 << " "
+               << 3 * i + 2 << " " << 3 * i + 3 << "\n";
+    corner << "v 10 10 10\nv 10 11 10\nv 10.1 10 10\nusemtl Far\nf 451 452 453\n";
     const struct {
         std::string mesh;
         size_t names;
         bool crowded;
-    } cases[] = {{Example("biped.obj"), 3 * 19, false}, {"\"" + WriteTemp("fan.obj", fan.str()) + "\"", 3 * 120, true}};
+        size_t leftOut;  // pinned where not SIZE_MAX
+    } cases[] = {{Example("biped.obj"), 3 * 19, false, 0},
+                 {"\"" + WriteTemp("fan.obj", fan.str()) + "\"", 3 * 120, true, SIZE_MAX},
+                 {"\"" + WriteTemp("corner.obj", corner.str()) + "\"", 3 * 151, true, 295}};
     for (const auto &c : cases) {
         std::string picture = RunHost("--quiet --svg - " + c.mesh).output;
         EXPECT_EQ(RunHost("--quiet --svg - " + c.mesh).output, picture) << "the same scene gives the same bytes";
@@ -200,6 +213,9 @@ TEST(HostProgram, drawsEveryNameWhereNoOtherNameLiesOrSaysWhy) {
 #endif
         size_t leftOut = c.names - boxes.size();
         EXPECT_EQ(leftOut > 0, c.crowded) << c.mesh;
+        if (c.leftOut != SIZE_MAX) {
+            EXPECT_EQ(leftOut, c.leftOut) << c.mesh;
+        }
         if (leftOut == 0)
             EXPECT_EQ(picture.find("left out"), std::string::npos) << c.mesh;
         else
