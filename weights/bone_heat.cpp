@@ -145,6 +145,9 @@ Places SolvedPlaces(const std::vector<std::array<float, 3>> &points, const std::
     std::vector<Key> cells(groups);
     std::vector<uint32_t> cellOf;
     uint32_t cellCount = 0;
+    // Parts are never merged, so many small ones may keep the count above
+    // the goal: growing the cubes stops once it no longer helps.
+    uint32_t before = groups;
     for (int attempt = 0; attempt < 64; ++attempt) {
         for (uint32_t g = 0; g < groups; ++g) {
             Key &cell = cells[g];
@@ -154,7 +157,8 @@ Places SolvedPlaces(const std::vector<std::array<float, 3>> &points, const std::
             cell[3] = parts.Find(g);
         }
         cellOf = GroupKeys(cells, cellCount);
-        if (cellCount <= kMostSolvedPlaces) break;
+        if (cellCount <= kMostSolvedPlaces || cellCount > before - before / 20) break;
+        before = cellCount;
         side *= std::max(1.1, std::sqrt(static_cast<double>(cellCount) / kMostSolvedPlaces) * 1.05);
     }
     Places merged = Merge(welded.position, welded.triangles, cellOf, cellCount);
