@@ -27,6 +27,9 @@ const char *const kUsage =
     "                      most\n"
     "  --gltf FILE         write the skeletons and their skins as glTF 2.0:\n"
     "                      binary for FILE.glb, JSON for FILE.gltf\n"
+    "  --html FILE         write one page that shows the rig in 3D: the skin and\n"
+    "                      its weights, the bones as a tree, bending a bone, and\n"
+    "                      the warnings; it opens from disk in a web browser\n"
     "  --weight-maps FILE  write the objects again as one LWO2 file with a weight\n"
     "                      map per bone, named as the module names the bone's\n"
     "                      map; other chunks of an LWO2 file are kept\n"
@@ -34,7 +37,7 @@ const char *const kUsage =
     "                      bones: auto (default), heat spread over the skin from\n"
     "                      each bone; nearest, each point wholly to its nearest\n"
     "                      bone\n"
-    "  --beside            write NAME.vexil.glb, NAME.vexil.svg and NAME.vexil.lwo\n"
+    "  --beside            write NAME.vexil.glb, .vexil.svg, .vexil.lwo and .vexil.html\n"
     "                      beside each mesh file NAME.EXT (NAME.EXT.vexil.glb\n"
     "                      where two files share NAME); on by itself when the\n"
     "                      program has a console window of its own, as when a\n"
@@ -115,6 +118,8 @@ CommandLine ParseCommandLine(const std::vector<std::string> &arguments) {
                 throw UsageError("--gltf expects a file name ending in .glb (binary) or .gltf (JSON), not '" + file +
                                  "'");
             line.gltfFile = file;
+        } else if (argument == "--html") {
+            line.htmlFile = value();
         } else if (argument == "--weight-maps") {
             line.weightMapsFile = value();
         } else if (argument == "--weights") {

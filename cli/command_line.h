@@ -22,6 +22,7 @@ struct CommandLine {
     std::optional<std::string> svgFile;
     std::optional<std::string> gltfFile;  // ends in .glb (binary) or .gltf (JSON)
     std::optional<std::string> weightMapsFile;  // LWO2
+    std::optional<std::string> htmlFile;        // the rig page
     WeightMethod weights = WeightMethod::Automatic;
     std::optional<std::string> modulePath;
     bool quiet = false;    // no warnings on standard error

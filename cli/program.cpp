@@ -2,7 +2,10 @@
 
 #include <cctype>
 #include <fstream>
+#include <algorithm>
 #include <map>
+#include <set>
+#include <sstream>
 #include <new>
 #include <stdexcept>
 
@@ -11,6 +14,7 @@
 #include "file_formats/gltf_writer.h"
 #include "file_formats/mesh_file.h"
 #include "file_formats/scene_json.h"
+#include "file_formats/rig_page.h"
 #include "file_formats/skeleton_svg.h"
 #include "file_formats/weight_maps_file.h"
 #include "host/file_path.h"
@@ -94,6 +98,56 @@ std::vector<std::string> WriteGltfFile(const std::string &file, const Scene &sce
     std::vector<std::string> warnings = WriteGltf(scene, written, IsBinaryGltf(file), out);
     if (!out.flush()) throw std::runtime_error(file + ": cannot be written");
     return warnings;
+}
+
+// The rig page for `objects`: their glTF file as --gltf writes it, or past
+// kMostPagePoints skin points one with simplified skins, beside the rig
+// check's findings and marks.
+std::string RigPageOf(const std::string &title, const StandInHost &host, const std::vector<LWItemID> &objects,
+                      const std::vector<ObjectReport> &reports, const std::map<LWItemID, SkinWeights> &weights,
+                      std::vector<std::string> &warnings) {
+    constexpr size_t kMostPagePoints = 200000;
+    size_t points = 0;
+    for (LWItemID id : objects) points += weights.at(id).skin.points.size();
+    std::map<LWItemID, SkinWeights> simplified;
+    std::vector<GltfObject> written;
+    for (LWItemID id : objects) {
+        const SkinWeights &full = weights.at(id);
+        const Item *item = host.scene.Find(id);
+        if (points > kMostPagePoints && item != nullptr && item->mesh != nullptr) {
+            size_t share = full.skin.points.size() * kMostPagePoints / points;
+            simplified[id] = SimplifiedSkin(*item->mesh, full, std::max<size_t>(share, 1));
+            written.push_back({id, &simplified[id]});
+        } else {
+            written.push_back({id, &full});
+        }
+    }
+    std::ostringstream glb;
+    warnings = WriteGltf(host.scene, written, true, glb);
+    nlohmann::json rig = {{"warnings", nlohmann::json::array()}, {"marks", nlohmann::json::array()}};
+    std::set<std::string> names;
+    for (LWItemID id : objects)
+        if (const Item *item = host.scene.Find(id)) names.insert(item->name);
+    for (const nlohmann::json &entry : DiagnosticsJson(host, reports))
+        if (names.count(entry.value("object", "")) != 0) rig["warnings"].push_back(entry);
+    for (const SvgMark &mark : DiagnosisMarks(reports)) {
+        const Item *item = host.scene.Find(mark.object);
+        if (item == nullptr || std::find(objects.begin(), objects.end(), mark.object) == objects.end()) continue;
+        rig["marks"].push_back({{"object", item->name}, {"ring", mark.ring}, {"at", mark.position}});
+    }
+    if (!simplified.empty()) {
+        size_t shown = 0;
+        for (const GltfObject &object : written) shown += object.weights->skin.points.size();
+        rig["simplified"] = "The skin has " + std::to_string(points) + " points; " + std::to_string(shown) +
+                            " of them are shown here, each with its own weights. Every bone is shown.";
+    }
+    return RigPage(title, glb.str(), rig);
+}
+
+// The file name without its folders.
+std::string FileName(const std::string &path) {
+    size_t slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 // The first bytes of a file, as many as an IFF header holds.
@@ -248,7 +302,7 @@ int Run(const CommandLine &line, const std::string &programDirectory, std::ostre
     std::map<LWItemID, SkinWeights> weights;
     bool weighed = false;
     const bool beside = line.beside && !line.meshFiles.empty();
-    const bool weighs = line.svgFile || line.gltfFile || line.weightMapsFile || beside;
+    const bool weighs = line.svgFile || line.gltfFile || line.weightMapsFile || line.htmlFile || beside;
     if (weighs && !rigCheckGaveUp) {
         std::vector<std::string> weightWarnings;
         try {
@@ -275,6 +329,16 @@ int Run(const CommandLine &line, const std::string &programDirectory, std::ostre
         else
             for (const std::string &warning : WriteGltfFile(*line.gltfFile, scene, loaded, weights))
                 if (!line.quiet) err << *line.gltfFile << ": warning: " << warning << "\n";
+    }
+    if (line.htmlFile) {
+        if (!weighed) {
+            err << "vexil-host: " << *line.htmlFile << ": not written: the skins' weights could not be worked out\n";
+        } else {
+            std::vector<std::string> warnings;
+            std::string title = files.size() == 1 ? FileName(files[0]) : std::to_string(files.size()) + " files";
+            WriteOutput(*line.htmlFile, RigPageOf(title, host, loaded, reports, weights, warnings), out);
+            toStandardOutput = toStandardOutput || *line.htmlFile == "-";
+        }
     }
     if (line.weightMapsFile) {
         if (!weighed) {
@@ -307,6 +371,10 @@ int Run(const CommandLine &line, const std::string &programDirectory, std::ostre
         if (!line.quiet)
             for (const std::string &note : notes) err << name << ".vexil.lwo: note: " << note << "\n";
         written += "vexil-host: wrote " + name + ".vexil.lwo\n";
+        std::vector<std::string> pageWarnings;
+        WriteOutput(name + ".vexil.html", RigPageOf(FileName(files[f]), host, objectsOfFile[f], reports, weights, pageWarnings),
+                    out);
+        written += "vexil-host: wrote " + name + ".vexil.html\n";
     }
     if (!toStandardOutput) out << SceneSummary(scene);
     if (line.explain) (toStandardOutput ? err : out) << Explanation(reports);

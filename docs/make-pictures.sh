@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes the README's pictures again: the biped as vexil-host draws it, bare
-# and in its closed skin, and one bone triangle with its corners named.
-# Needs build/vexil-host.
+# and in its closed skin, one bone triangle with its corners named, and the
+# rig page. Needs build/vexil-host, and for the page chromium and npm ci.
 set -euo pipefail
 docs="$(cd "$(dirname "$0")" && pwd)"
 root="$(dirname "$docs")"
@@ -31,4 +31,9 @@ cat > "$docs/bone.svg" <<'SVG'
 <line x1='340' y1='215' x2='340' y2='190' class='axis'/><text x='348' y='207' class='note'>+Y, towards the roll corner</text>
 </svg>
 SVG
-echo "made $docs/biped.svg, $docs/biped_skin.svg and $docs/bone.svg"
+# The rig page, as the page test photographs it in chromium.
+shots="$(mktemp -d)"
+node "$root/tests/rig_page_test.js" "$root/build/vexil-host" /usr/bin/chromium "$root/examples" "$shots" >/dev/null
+cp "$shots/rig-page-elbow-60.png" "$docs/rig-page.png"
+rm -rf "$shots"
+echo "made $docs/biped.svg, $docs/biped_skin.svg, $docs/bone.svg and $docs/rig-page.png"

@@ -660,3 +660,56 @@ TEST(GltfExport, namesInUtf8PassIntoEveryFileAndBrokenOnesAreReplaced) {
 }
 
 }  // namespace
+
+namespace {
+
+// Past 200,000 skin points the page holds a simplified skin, says so, and
+// keeps every bone; up to there it holds what --gltf writes.
+TEST(RigPage, simplifiesASkinPastTwoHundredThousandPointsAndKeepsEveryBone) {
+    std::ostringstream obj;
+    const int side = 460;
+    obj << "o Sheet\n";
+    for (int j = 0; j < side; ++j)
+        for (int i = 0; i < side; ++i) obj << "v " << i << " 0 " << j << "\n";
+    obj << "usemtl Skin\n";
+    for (int j = 0; j + 1 < side; ++j)
+        for (int i = 0; i + 1 < side; ++i) {
+            int a = j * side + i + 1;
+            obj << "f " << a << " " << a + 1 << " " << a + side + 1 << " " << a + side << "\n";
+        }
+    const int first = side * side + 1;
+    obj << "v 0 5 0\nv 200 5 0\nv 0 5.5 0\nv 400 5 400\nv 400 5.5 400\nusemtl Near\nf " << first << " " << first + 1 << " "
+        << first + 2 << "\nusemtl Far\nf " << first + 1 << " " << first + 3 << " " << first + 4 << "\n";
+    std::string input = ::testing::TempDir() + "sheet.obj", page = ::testing::TempDir() + "sheet.html";
+    std::ofstream(input) << obj.str();
+    RunHost({"--html", page, input});
+    std::ifstream in(page, std::ios::binary);
+    std::string html((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string open = "id=\"vexil-gltf\">";
+    size_t at = html.find(open);
+    ASSERT_NE(at, std::string::npos);
+    std::string base64 = html.substr(at + open.size(), html.find('<', at + open.size()) - at - open.size());
+    std::string glb;
+    uint32_t bits = 0;
+    int held = 0;
+    for (char c : base64) {
+        const char *digits = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+        const char *found = std::strchr(digits, c);
+        if (c == '=' || found == nullptr) break;
+        bits = bits << 6 | static_cast<uint32_t>(found - digits);
+        if ((held += 6) >= 8) glb += static_cast<char>(bits >> (held -= 8) & 0xFF);
+    }
+    ASSERT_GT(glb.size(), 20u);
+    uint32_t jsonLength;
+    std::memcpy(&jsonLength, glb.data() + 12, sizeof jsonLength);
+    nlohmann::json gltf = nlohmann::json::parse(glb.substr(20, jsonLength));
+    size_t points = gltf["accessors"][gltf["meshes"][0]["primitives"][0]["attributes"]["POSITION"].get<int>()]["count"];
+    EXPECT_LE(points, 200000u);
+    EXPECT_GT(points, 50000u);
+    EXPECT_EQ(gltf["skins"][0]["joints"].size(), 2u);
+    EXPECT_NE(html.find("The skin has " + std::to_string(side * side) + " points; " + std::to_string(points) +
+                        " of them are shown here"),
+              std::string::npos);
+}
+
+}  // namespace

@@ -74,6 +74,7 @@ TEST(WindowsPaths, everyOutputGoesToAFolderAndFileNamedInAnyScript) {
             Copy(std::string(VEXIL_EXAMPLES_DIR) + "/biped_skin." + extension, input);
             std::string out = folder + "/" + name;
             Outcome run = RunWindowsHost("--gltf " + Quoted(out + ".glb") + " --svg " + Quoted(out + ".svg") +
+                                         " --html " + Quoted(out + ".html") +
                                          " --scene " + Quoted(out + ".json") + " --commands " +
                                          Quoted(out + ".txt") + " --weight-maps " + Quoted(out + " maps.lwo") + " " +
                                          Quoted(input));
@@ -82,6 +83,7 @@ TEST(WindowsPaths, everyOutputGoesToAFolderAndFileNamedInAnyScript) {
             std::string object = std::string(extension) == "lwo" ? name : "Biped";
             EXPECT_EQ(run.output.rfind(object + " (object ", 0), 0u) << run.output.substr(0, 80);
             EXPECT_EQ(ReadFile(out + ".svg").rfind("<svg", 0), 0u) << out;
+            EXPECT_NE(ReadFile(out + ".html").find("id=\"vexil-gltf\""), std::string::npos) << out;
             EXPECT_NE(ReadFile(out + ".json").find("\"Hips\""), std::string::npos) << out;
             EXPECT_NE(ReadFile(out + ".txt").find("AddBone Hips"), std::string::npos) << out;
             glb.push_back(out + ".glb");
@@ -127,7 +129,7 @@ TEST(WindowsPaths, filesDroppedOnTheProgramGetTheirOutputsBesideThemAndTheWindow
     ASSERT_EQ(run.status, 0) << run.errors;
     std::set<std::string> expected = before;
     for (const char *name : {"biped.obj", "biped.lwo", "手"})
-        for (const char *kind : {".vexil.glb", ".vexil.svg", ".vexil.lwo"}) {
+        for (const char *kind : {".vexil.glb", ".vexil.svg", ".vexil.lwo", ".vexil.html"}) {
             expected.insert(std::string(name) + kind);
             EXPECT_NE(run.output.find("vexil-host: wrote " + folder + "/" + name + kind), std::string::npos)
                 << run.output;

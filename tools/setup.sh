@@ -2,10 +2,11 @@
 # Installs what Vexil needs, when it is missing. `setup.sh example` installs
 # only what building and running vexil-host needs (CMake, Ninja, g++, the
 # JSON, glTF and linear algebra libraries); `setup.sh package` that and
-# what tools/package.sh needs (the Windows cross compiler, zip); `setup.sh` installs everything
-# the test suite uses as well (with Khronos's glTF-Validator from npm) and
-# makes the comma-decimal locale the formatting tests run under. Run as
-# root to install; otherwise it only says what is missing.
+# what tools/package.sh needs (the Windows cross compiler, zip); `setup.sh`
+# installs everything the test suite uses as well (chromium for the rig
+# page, and from npm Khronos's glTF-Validator, playwright-core, three.js and
+# esbuild) and makes the comma-decimal locale the formatting tests run
+# under. Run as root to install; otherwise it only says what is missing.
 set -euo pipefail
 
 packages=(cmake ninja-build g++ nlohmann-json3-dev libtinygltf-dev libeigen3-dev)
@@ -19,7 +20,7 @@ elif [ "${1:-tests}" != example ]; then
   # libassimp-dev's CMake files name libz.so without depending on zlib1g-dev.
   packages+=(libgtest-dev libbenchmark-dev locales clang-14 libclang-rt-14-dev googletest
     g++-mingw-w64-x86-64-posix wine wine64 libassimp-dev zlib1g-dev assimp-testmodels zip unzip
-    libimage-exiftool-perl)
+    libimage-exiftool-perl chromium)
 fi
 missing=()
 for package in "${packages[@]}"; do
@@ -37,7 +38,9 @@ fi
 
 [ "${1:-tests}" = example ] || [ "${1:-tests}" = package ] && exit 0
 
-# Khronos's glTF-Validator, at the version package-lock.json pins.
+# Khronos's glTF-Validator, three.js and esbuild (the rig page's bundle) and
+# playwright-core (which drives chromium), at the versions package-lock.json
+# pins.
 if ! command -v npm >/dev/null 2>&1; then
   if [ "$(id -u)" -ne 0 ]; then
     echo "setup: npm is missing (run as root to install Node.js)" >&2
@@ -47,8 +50,10 @@ if ! command -v npm >/dev/null 2>&1; then
   DEBIAN_FRONTEND=noninteractive apt-get install -y nodejs npm
 fi
 root="$(cd "$(dirname "$0")/.." && pwd)"
-pinned=$(cd "$root" && node -p "require('./package.json').devDependencies['gltf-validator']")
-installed=$(cd "$root" && node -p "require('./node_modules/gltf-validator/package.json').version" 2>/dev/null || true)
+pinned=$(cd "$root" && node -p "Object.entries(require('./package.json').devDependencies).map(e => e.join('@')).join(' ')")
+installed=$(cd "$root" && node -p "Object.keys(require('./package.json').devDependencies).map(n => {
+  try { return n + '@' + require('./node_modules/' + n + '/package.json').version; } catch (e) { return n + '@none'; }
+}).join(' ')")
 if [ "$pinned" != "$installed" ]; then
   (cd "$root" && npm ci --no-audit --no-fund)
 fi

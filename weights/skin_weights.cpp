@@ -1,5 +1,6 @@
 #include "weights/skin_weights.h"
 
+#include <algorithm>
 #include <cmath>
 #include <unordered_map>
 
@@ -99,6 +100,47 @@ SkinWeights WeighSkin(const Scene &scene, const Item &object, const std::vector<
     FollowNearest(mesh, weights, influences);
     weights.influences = std::move(influences);
     return weights;
+}
+
+SkinWeights SimplifiedSkin(const Mesh &mesh, const SkinWeights &weights, size_t mostPoints) {
+    const Skin &skin = weights.skin;
+    if (skin.points.size() <= mostPoints || mostPoints == 0) return weights;
+    double extent = 0;
+    for (int k = 0; k < 3; ++k) extent = std::max(extent, skin.high[k] - skin.low[k]);
+    if (!(extent > 0)) extent = 1;
+    // A surface's points fall as the square of the cube's side.
+    double side = extent / std::sqrt(static_cast<double>(mostPoints));
+    std::vector<uint32_t> keptOf(skin.points.size());
+    std::vector<uint32_t> kept;
+    for (int attempt = 0; attempt < 64; ++attempt) {
+        std::unordered_map<uint64_t, uint32_t> cubes;
+        kept.clear();
+        for (uint32_t vertex = 0; vertex < skin.points.size(); ++vertex) {
+            const auto &p = mesh.points[skin.points[vertex]];
+            uint64_t key = 0;
+            for (int k = 0; k < 3; ++k)
+                key = key * 2097152 + (static_cast<uint64_t>(std::floor((p[k] - skin.low[k]) / side)) & 2097151);
+            auto found = cubes.emplace(key, static_cast<uint32_t>(kept.size()));
+            if (found.second) kept.push_back(vertex);
+            keptOf[vertex] = found.first->second;
+        }
+        if (kept.size() <= mostPoints) break;
+        side *= std::max(1.1, std::sqrt(static_cast<double>(kept.size()) / static_cast<double>(mostPoints)) * 1.05);
+    }
+    SkinWeights simple;
+    simple.bones = weights.bones;
+    simple.skin.low = skin.low, simple.skin.high = skin.high;
+    simple.skin.vertexOf.assign(mesh.points.size(), UINT32_MAX);
+    for (uint32_t vertex : kept) {
+        simple.skin.vertexOf[skin.points[vertex]] = static_cast<uint32_t>(simple.skin.points.size());
+        simple.skin.points.push_back(skin.points[vertex]);
+        if (!weights.influences.empty()) simple.influences.push_back(weights.influences[vertex]);
+    }
+    for (size_t t = 0; t + 2 < skin.triangles.size(); t += 3) {
+        uint32_t a = keptOf[skin.triangles[t]], b = keptOf[skin.triangles[t + 1]], c = keptOf[skin.triangles[t + 2]];
+        if (a != b && b != c && a != c) simple.skin.triangles.insert(simple.skin.triangles.end(), {a, b, c});
+    }
+    return simple;
 }
 
 std::vector<WeightMap> BoneWeightMaps(const Scene &scene, const Item &object, const SkinWeights &weights) {

@@ -43,6 +43,12 @@ std::vector<SkinBone> SkinBonesOf(const Scene &scene, const Item &object);
 SkinWeights WeighSkin(const Scene &scene, const Item &object, const std::vector<bool> &skeletonPolygon,
                       const std::vector<WeightMap> *painted, WeightMethod method);
 
+// `weights` with a skin of at most about `mostPoints` points, for showing:
+// points within one cube of a grid become the first of them, the cube
+// grown until few enough remain, and triangles that fall to a line or a
+// point are left out. Each point kept keeps its weights.
+SkinWeights SimplifiedSkin(const Mesh &mesh, const SkinWeights &weights, size_t mostPoints);
+
 // One weight map per bone of `object`, named as the module named the
 // bone's map, in the order of `weights.bones` and then the object's other
 // bones: each mesh point with the weight the bone's influence gives it,
