@@ -1,7 +1,7 @@
 #include "file_formats/rig_page.h"
 
-#include "file_formats/gltf_writer.h"
 #include "file_formats/rig_page_assets.h"
+#include "file_formats/utf8.h"
 
 namespace vexil_host {
 
@@ -48,29 +48,10 @@ void Fill(std::string &page, const std::string &mark, std::string_view with) {
 
 }  // namespace
 
-std::string HtmlText(const std::string &text) {
-    std::string out;
-    for (char c : text) {
-        if (c == '&')
-            out += "&amp;";
-        else if (c == '<')
-            out += "&lt;";
-        else if (c == '>')
-            out += "&gt;";
-        else if (c == '"')
-            out += "&quot;";
-        else if (c == '\'')
-            out += "&#39;";
-        else
-            out += c;
-    }
-    return out;
-}
-
 std::string RigPage(const std::string &title, const std::string &glb, const nlohmann::json &rig) {
     std::string page(kPageTemplate);
     // Escaped, no name can be taken for one of the template's marks.
-    const std::string name = HtmlText(ValidUtf8(title));
+    const std::string name = MarkupText(title);
     Fill(page, "<!--vexil:title-->", "Vexil: " + name);
     Fill(page, "<!--vexil:heading-->", name);
     Fill(page, "<!--vexil:style-->", kPageStyle);

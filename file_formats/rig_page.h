@@ -17,7 +17,4 @@ namespace vexil_host {
 // lands in the page as data, never as markup or script.
 std::string RigPage(const std::string &title, const std::string &glb, const nlohmann::json &rig);
 
-// `text` with the characters that mean something in HTML replaced by references.
-std::string HtmlText(const std::string &text);
-
 }  // namespace vexil_host

@@ -117,32 +117,6 @@ std::string Num(double value) {
     return std::string(text, result.ptr);
 }
 
-// Text safe inside XML: markup escaped, control bytes and broken UTF-8 as '?'.
-std::string XmlText(const std::string &raw) {
-    std::string out;
-    for (size_t i = 0; i < raw.size();) {
-        unsigned char c = static_cast<unsigned char>(raw[i]);
-        size_t length = Utf8SequenceLength(raw, i);
-        if (length == 0 || (length == 1 && c < 0x20 && c != '\t')) {
-            out += '?';
-            i += 1;
-            continue;
-        }
-        if (c == '&')
-            out += "&amp;";
-        else if (c == '<')
-            out += "&lt;";
-        else if (c == '>')
-            out += "&gt;";
-        else if (c == '"')
-            out += "&quot;";
-        else
-            out.append(raw, i, length);
-        i += length;
-    }
-    return out;
-}
-
 struct Projection {
     double scale, offsetX, offsetY;
     const View *view;
@@ -260,7 +234,7 @@ size_t DrawView(const Scene &scene, const Item &object, const std::unordered_map
             svg << "<line x1='" << Num(x) << "' y1='" << Num(y) << "' x2='" << Num(nearX) << "' y2='" << Num(nearY)
                 << "' class='leader'/>\n";
         svg << "<text x='" << Num(box.left) << "' y='" << Num(box.bottom - 2) << "' class='name'>"
-            << XmlText(scene.Find(id)->name) << "</text>\n";
+            << MarkupText(scene.Find(id)->name) << "</text>\n";
     }
     for (const SvgMark *mark : marks) DrawMark(*mark, projection, svg);
     return leftOut;
@@ -291,7 +265,7 @@ std::string SkeletonSvg(const Scene &scene, const std::vector<SvgMark> &marks, c
     size_t leftOut = 0;
     for (const Item *object : objects) {
         auto poses = ObjectBonePoses(scene, *object);
-        svg << "<text x='10' y='" << Num(y + 20) << "' class='title'>" << XmlText(object->name) << " ("
+        svg << "<text x='10' y='" << Num(y + 20) << "' class='title'>" << MarkupText(object->name) << " ("
             << object->bones.size() << (object->bones.size() == 1 ? " bone" : " bones") << ")</text>\n";
         const std::vector<const SvgMark *> &objectMarks = marksOf[object->id];
         auto skin = skinOf.find(object->id);

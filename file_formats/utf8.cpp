@@ -19,4 +19,29 @@ size_t Utf8SequenceLength(std::string_view text, size_t at) {
     return valid ? length : 0;
 }
 
+std::string MarkupText(const std::string &raw) {
+    std::string out;
+    for (size_t i = 0; i < raw.size();) {
+        unsigned char c = static_cast<unsigned char>(raw[i]);
+        size_t length = Utf8SequenceLength(raw, i);
+        if (length == 0 || (length == 1 && c < 0x20 && c != '\t')) {
+            out += '?';
+            i += 1;
+            continue;
+        }
+        if (c == '&')
+            out += "&amp;";
+        else if (c == '<')
+            out += "&lt;";
+        else if (c == '>')
+            out += "&gt;";
+        else if (c == '"')
+            out += "&quot;";
+        else
+            out.append(raw, i, length);
+        i += length;
+    }
+    return out;
+}
+
 }  // namespace vexil_host

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace vexil_host {
@@ -10,5 +11,9 @@ namespace vexil_host {
 // when the byte there begins none: a stray continuation byte, a cut
 // sequence, an overlong form, a surrogate or a code point past U+10FFFF.
 size_t Utf8SequenceLength(std::string_view text, size_t at);
+
+// Text safe inside XML or HTML text: markup escaped, control bytes and
+// broken UTF-8 as '?'.
+std::string MarkupText(const std::string &raw);
 
 }  // namespace vexil_host
