@@ -74,6 +74,8 @@ int main(int argc, char **argv) {
 #if defined(_WIN32)
     (void)argc, (void)argv;
     // A console shows what is written to it as UTF-8; a file gets the bytes.
+    // The console's own code page comes back at the end, for the shell.
+    const UINT consolePage = GetConsoleOutputCP();
     SetConsoleOutputCP(CP_UTF8);
     std::vector<std::string> arguments = Arguments();
     std::string directory = ProgramDirectory();
@@ -97,5 +99,9 @@ int main(int argc, char **argv) {
         std::string answer;
         std::getline(std::cin, answer);
     }
+#if defined(_WIN32)
+    std::cout.flush();
+    if (consolePage != 0) SetConsoleOutputCP(consolePage);
+#endif
     return status;
 }
