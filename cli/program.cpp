@@ -1,12 +1,12 @@
 #include "cli/program.h"
 
+#include <algorithm>
 #include <cctype>
 #include <fstream>
-#include <algorithm>
 #include <map>
+#include <new>
 #include <set>
 #include <sstream>
-#include <new>
 #include <stdexcept>
 
 #include "cli/bone_tree.h"
@@ -102,10 +102,10 @@ std::vector<std::string> WriteGltfFile(const std::string &file, const Scene &sce
 
 // The rig page for `objects`: their glTF file as --gltf writes it, or past
 // kMostPagePoints skin points one with simplified skins, beside the rig
-// check's findings and marks.
+// check's findings and marks. Bones the glTF file leaves out are not
+// shown; --gltf warns of them.
 std::string RigPageOf(const std::string &title, const StandInHost &host, const std::vector<LWItemID> &objects,
-                      const std::vector<ObjectReport> &reports, const std::map<LWItemID, SkinWeights> &weights,
-                      std::vector<std::string> &warnings) {
+                      const std::vector<ObjectReport> &reports, const std::map<LWItemID, SkinWeights> &weights) {
     constexpr size_t kMostPagePoints = 200000;
     size_t points = 0;
     for (LWItemID id : objects) points += weights.at(id).skin.points.size();
@@ -123,7 +123,7 @@ std::string RigPageOf(const std::string &title, const StandInHost &host, const s
         }
     }
     std::ostringstream glb;
-    warnings = WriteGltf(host.scene, written, true, glb);
+    WriteGltf(host.scene, written, true, glb);
     nlohmann::json rig = {{"warnings", nlohmann::json::array()}, {"marks", nlohmann::json::array()}};
     std::set<std::string> names;
     for (LWItemID id : objects)
@@ -334,9 +334,8 @@ int Run(const CommandLine &line, const std::string &programDirectory, std::ostre
         if (!weighed) {
             err << "vexil-host: " << *line.htmlFile << ": not written: the skins' weights could not be worked out\n";
         } else {
-            std::vector<std::string> warnings;
             std::string title = files.size() == 1 ? FileName(files[0]) : std::to_string(files.size()) + " files";
-            WriteOutput(*line.htmlFile, RigPageOf(title, host, loaded, reports, weights, warnings), out);
+            WriteOutput(*line.htmlFile, RigPageOf(title, host, loaded, reports, weights), out);
             toStandardOutput = toStandardOutput || *line.htmlFile == "-";
         }
     }
@@ -371,9 +370,7 @@ int Run(const CommandLine &line, const std::string &programDirectory, std::ostre
         if (!line.quiet)
             for (const std::string &note : notes) err << name << ".vexil.lwo: note: " << note << "\n";
         written += "vexil-host: wrote " + name + ".vexil.lwo\n";
-        std::vector<std::string> pageWarnings;
-        WriteOutput(name + ".vexil.html", RigPageOf(FileName(files[f]), host, objectsOfFile[f], reports, weights, pageWarnings),
-                    out);
+        WriteOutput(name + ".vexil.html", RigPageOf(FileName(files[f]), host, objectsOfFile[f], reports, weights), out);
         written += "vexil-host: wrote " + name + ".vexil.html\n";
     }
     if (!toStandardOutput) out << SceneSummary(scene);

@@ -113,7 +113,6 @@ std::string Quoted(const std::string &name) {
 struct Joint {
     const Item *bone;
     int parent;             // among the object's joints, or -1 for the object's node
-    BoneSegment segment;    // object space, the host's axes
     Vec translation;        // relative to the parent, glTF's axes
     Quaternion rotation;
     Matrix worldRotation;   // as the written values compose
@@ -138,7 +137,7 @@ std::vector<Joint> PlanJoints(const Scene &scene, const Item &object, std::vecto
         bool ownValuesFinite = Finite(values.restPosition) && Finite(values.restRotation) &&
                                std::isfinite(values.restLength) &&
                                (!values.pivotRecorded || Finite(values.pivotRotation));
-        Joint joint{bone, parent, {pose.start, pose.tip}, {}, {}, {}, {}};
+        Joint joint{bone, parent, {}, {}, {}, {}};
         Matrix parentRotation = {{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}};
         Vec parentTranslation = {0, 0, 0};
         if (parent >= 0) {

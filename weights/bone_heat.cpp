@@ -8,6 +8,7 @@
 #include <Eigen/SparseCholesky>
 #include <Eigen/SparseCore>
 
+#include "weights/grid_groups.h"
 #include "weights/point_tree.h"
 #include "weights/triangle_tree.h"
 
@@ -36,32 +37,6 @@ constexpr double kTie = 1e-4;
 constexpr double kLeastEdgeWeight = 1e-3, kMostEdgeWeight = 1e3;
 // Weights below this share of a point's total are dropped.
 constexpr double kLeastShare = 0.01;
-
-using Key = std::array<uint32_t, 4>;
-
-// Groups equal keys: the group of each key, numbered in order of first
-// appearance. An open-addressing table, since a million points are common.
-std::vector<uint32_t> GroupKeys(const std::vector<Key> &keys, uint32_t &groups) {
-    size_t capacity = 16;
-    while (capacity < 2 * keys.size()) capacity *= 2;
-    std::vector<uint32_t> slot(capacity, UINT32_MAX);  // the first key of the group there
-    std::vector<uint32_t> groupOf(keys.size());
-    std::vector<uint32_t> groupOfFirst;
-    groups = 0;
-    for (uint32_t i = 0; i < keys.size(); ++i) {
-        uint64_t hash = 1469598103934665603ull;
-        for (uint32_t word : keys[i]) hash = (hash ^ word) * 1099511628211ull;
-        size_t at = static_cast<size_t>(hash ^ (hash >> 29)) & (capacity - 1);
-        while (slot[at] != UINT32_MAX && keys[slot[at]] != keys[i]) at = (at + 1) & (capacity - 1);
-        if (slot[at] == UINT32_MAX) {
-            slot[at] = i;
-            groupOf[i] = groups++;
-        } else {
-            groupOf[i] = groupOf[slot[at]];
-        }
-    }
-    return groupOf;
-}
 
 uint32_t Bits(double value) {
     float narrow = static_cast<float>(value);
@@ -121,7 +96,7 @@ Places Merge(const std::vector<Point3> &points, const std::vector<uint32_t> &tri
 // close keep apart.
 Places SolvedPlaces(const std::vector<std::array<float, 3>> &points, const std::vector<uint32_t> &triangles) {
     std::vector<Point3> exact(points.size());
-    std::vector<Key> keys(points.size());
+    std::vector<GroupKey> keys(points.size());
     for (size_t i = 0; i < points.size(); ++i) {
         exact[i] = {points[i][0], points[i][1], points[i][2]};
         keys[i] = {Bits(points[i][0]), Bits(points[i][1]), Bits(points[i][2]), 0};
@@ -136,31 +111,10 @@ Places SolvedPlaces(const std::vector<std::array<float, 3>> &points, const std::
         parts.Join(welded.triangles[t], welded.triangles[t + 1]);
         parts.Join(welded.triangles[t], welded.triangles[t + 2]);
     }
-    Point3 low = {INFINITY, INFINITY, INFINITY}, high = {-INFINITY, -INFINITY, -INFINITY};
-    for (const Point3 &p : welded.position)
-        for (int k = 0; k < 3; ++k) low[k] = std::min(low[k], p[k]), high[k] = std::max(high[k], p[k]);
-    double extent = std::max({high[0] - low[0], high[1] - low[1], high[2] - low[2]});
-    // A surface's places fall as the square of the cube's side.
-    double side = extent / std::sqrt(static_cast<double>(kMostSolvedPlaces));
-    std::vector<Key> cells(groups);
-    std::vector<uint32_t> cellOf;
+    std::vector<uint32_t> partOf(groups);
+    for (uint32_t g = 0; g < groups; ++g) partOf[g] = parts.Find(g);
     uint32_t cellCount = 0;
-    // Parts are never merged, so many small ones may keep the count above
-    // the goal: growing the cubes stops once it no longer helps.
-    uint32_t before = groups;
-    for (int attempt = 0; attempt < 64; ++attempt) {
-        for (uint32_t g = 0; g < groups; ++g) {
-            Key &cell = cells[g];
-            for (int k = 0; k < 3; ++k)
-                cell[static_cast<size_t>(k)] =
-                    static_cast<uint32_t>(static_cast<int64_t>(std::floor((welded.position[g][k] - low[k]) / side)));
-            cell[3] = parts.Find(g);
-        }
-        cellOf = GroupKeys(cells, cellCount);
-        if (cellCount <= kMostSolvedPlaces || cellCount > before - before / 20) break;
-        before = cellCount;
-        side *= std::max(1.1, std::sqrt(static_cast<double>(cellCount) / kMostSolvedPlaces) * 1.05);
-    }
+    std::vector<uint32_t> cellOf = GridGroups(welded.position, partOf, kMostSolvedPlaces, cellCount);
     Places merged = Merge(welded.position, welded.triangles, cellOf, cellCount);
     for (uint32_t &place : welded.placeOf) place = cellOf[place];
     merged.placeOf = std::move(welded.placeOf);

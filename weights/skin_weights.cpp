@@ -6,6 +6,7 @@
 
 #include "host/bone_pose.h"
 #include "weights/bone_heat.h"
+#include "weights/grid_groups.h"
 
 namespace vexil_host {
 
@@ -105,28 +106,17 @@ SkinWeights WeighSkin(const Scene &scene, const Item &object, const std::vector<
 SkinWeights SimplifiedSkin(const Mesh &mesh, const SkinWeights &weights, size_t mostPoints) {
     const Skin &skin = weights.skin;
     if (skin.points.size() <= mostPoints || mostPoints == 0) return weights;
-    double extent = 0;
-    for (int k = 0; k < 3; ++k) extent = std::max(extent, skin.high[k] - skin.low[k]);
-    if (!(extent > 0)) extent = 1;
-    // A surface's points fall as the square of the cube's side.
-    double side = extent / std::sqrt(static_cast<double>(mostPoints));
-    std::vector<uint32_t> keptOf(skin.points.size());
-    std::vector<uint32_t> kept;
-    for (int attempt = 0; attempt < 64; ++attempt) {
-        std::unordered_map<uint64_t, uint32_t> cubes;
-        kept.clear();
-        for (uint32_t vertex = 0; vertex < skin.points.size(); ++vertex) {
-            const auto &p = mesh.points[skin.points[vertex]];
-            uint64_t key = 0;
-            for (int k = 0; k < 3; ++k)
-                key = key * 2097152 + (static_cast<uint64_t>(std::floor((p[k] - skin.low[k]) / side)) & 2097151);
-            auto found = cubes.emplace(key, static_cast<uint32_t>(kept.size()));
-            if (found.second) kept.push_back(vertex);
-            keptOf[vertex] = found.first->second;
-        }
-        if (kept.size() <= mostPoints) break;
-        side *= std::max(1.1, std::sqrt(static_cast<double>(kept.size()) / static_cast<double>(mostPoints)) * 1.05);
+    std::vector<Point3> places(skin.points.size());
+    for (size_t vertex = 0; vertex < places.size(); ++vertex) {
+        const auto &p = mesh.points[skin.points[vertex]];
+        places[vertex] = {p[0], p[1], p[2]};
     }
+    uint32_t groups = 0;
+    std::vector<uint32_t> keptOf = GridGroups(places, {}, mostPoints, groups);
+    // Each group is shown by its first vertex.
+    std::vector<uint32_t> kept;
+    for (uint32_t vertex = 0; vertex < keptOf.size(); ++vertex)
+        if (keptOf[vertex] == kept.size()) kept.push_back(vertex);
     SkinWeights simple;
     simple.bones = weights.bones;
     simple.skin.low = skin.low, simple.skin.high = skin.high;
