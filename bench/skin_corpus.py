@@ -1,0 +1,323 @@
+#!/usr/bin/python3
+"""The weights bench: every case at once, so that a change to the automatic
+weights is judged on people, four-legged animals, a rope and rigs drawn here
+together, never on one character.
+
+  bench/skin_corpus.py [--build DIR] [--work DIR] [--tools DIR] [--only NAME,...] [--no-blender]
+
+For each case it runs `vexil-host --gltf` with `--weights auto` and
+`--weights nearest`, and Blender's automatic weights (faces turned outward
+first), and scores each against the artist's weights: half the L1 distance
+per point, averaged, and the pose error (the skin bent in random poses by
+either weights, as a share of its size). Both measures come from the
+workplace's skinbench.py (--tools, default ../shared/tools beside this
+checkout). Blender's weights do not change with our code, so they are kept
+in the work folder and taken again from there.
+
+Cases:
+- people and a rope from Debian's assimp-testmodels, converted at run time;
+- animals and people of 0 A.D. (Debian's 0ad-data, CC BY-SA 3.0), each with
+  the weights its artist painted;
+- rigs drawn here (bench/synthetic_rigs.py), each with its own target: a
+  chain's joints blend from one bone's middle to the next, a limb's joint
+  over about its thickness, and no point takes weight from a limb it only
+  touches.
+
+Run as root, it installs what is missing (blender, assimp-utils,
+assimp-testmodels, 0ad-data, python3-numpy, python3-scipy).
+"""
+import argparse
+import hashlib
+import importlib.util
+import json
+import math
+import os
+import subprocess
+import sys
+import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+ROOT = os.path.dirname(HERE)
+sys.path.insert(0, HERE)
+
+PACKAGES = ["blender", "assimp-utils", "assimp-testmodels", "0ad-data", "python3-numpy", "python3-scipy"]
+ASSIMP = "/usr/share/assimp/models/"
+PEOPLE = {
+    "BCN_Epileptic": ("person", ASSIMP + "X/BCN_Epileptic.X"),
+    "Testwuson": ("person", ASSIMP + "X/Testwuson.X"),
+    "rope": ("rope", ASSIMP + "FBX/animation_with_skeleton.fbx"),
+}
+# 0 A.D.'s meshes and the skeletons they were made on.
+ZERO_AD = {
+    "horse": ("animal", "horse", "horse"),
+    "cattle": ("animal", "cattle_female_a", "bovidae_skeleton"),
+    "bull": ("animal", "bull_a", "bovidae_skeleton"),
+    "elephant": ("animal", "elephant_african_bush", "elephantidae_african_bush"),
+    "bear": ("animal", "bear", "ursidae_armature"),
+    "giraffe": ("animal", "giraffe_adult", "giraffe"),
+    "mastiff": ("animal", "mastiff", "mastiff"),
+    "wolfhound": ("animal", "wolfhound", "wolfhound"),
+    "fox": ("animal", "fox", "fox_armature"),
+    "wolf": ("animal", "wolf", "wolf"),
+    "chicken": ("animal", "chicken", "chicken"),
+    "hawk": ("animal", "hawk", "hawk"),
+    "crocodile": ("animal", "Croc", "crocodile"),
+    "hippopotamus": ("animal", "fauna_hippopotamus", "hippopotamus_armature"),
+    "rhinoceros": ("animal", "rhino", "rhino"),
+    "camel": ("animal", "camel", "camelus"),
+    "deer": ("animal", "deer_mesh", "deer"),
+    "goat": ("animal", "goat", "goat"),
+    "pig": ("animal", "pig", "boar"),
+    "tiger": ("animal", "tiger", "feline_blender"),
+    "zebra": ("animal", "zebra", "zebra"),
+    "sheep": ("animal", "sheep", "sheep"),
+    "soldier": ("person", "new/m_armor_naked", "biped"),
+    "woman": ("person", "new/f_dress", "biped"),
+}
+
+
+def ensure_packages():
+    missing = [p for p in PACKAGES if subprocess.run(["dpkg-query", "-W", "-f=${Status}", p], capture_output=True,
+                                                        text=True).stdout.find("install ok installed") < 0]
+    if not missing:
+        return
+    if os.geteuid() != 0:
+        sys.exit("skin_corpus: missing packages: %s (run as root to install them)" % " ".join(missing))
+    subprocess.run(["apt-get", "update"], check=True)
+    subprocess.run(["apt-get", "install", "-y", "--no-install-recommends"] + missing, check=True,
+                   env=dict(os.environ, DEBIAN_FRONTEND="noninteractive"))
+
+
+def load_skinbench(tools):
+    spec = importlib.util.spec_from_file_location("skinbench", os.path.join(tools, "skinbench.py"))
+    module = importlib.util.module_from_spec(spec)
+    spec.loader.exec_module(module)
+    return module
+
+
+def prepare_cases(work, tools, only):
+    """Each case's folder with model.obj and ref.json, made once."""
+    import synthetic_rigs
+    import zero_ad_models
+    cases = {}
+    skinbench = os.path.join(tools, "skinbench.py")
+    for name, (kind, source) in PEOPLE.items():
+        cases[name] = (kind, os.path.join(work, name))
+    for name, (kind, mesh, skeleton) in ZERO_AD.items():
+        cases[name] = (kind, os.path.join(work, name))
+    rigs = synthetic_rigs.all_rigs()
+    for name in rigs:
+        cases[name] = ("synthetic", os.path.join(work, name))
+    if only:
+        cases = {k: v for k, v in cases.items() if k in only}
+    for name, (kind, folder) in cases.items():
+        if os.path.exists(os.path.join(folder, "ref.json")) and kind != "synthetic":
+            continue
+        os.makedirs(folder, exist_ok=True)
+        if name in rigs:
+            rigs[name].write(folder)
+            continue
+        if name in PEOPLE:
+            source = os.path.join(folder, "source.glb")
+            subprocess.run(["assimp", "export", PEOPLE[name][1], source, "-fglb2"], check=True, capture_output=True)
+        else:
+            _, mesh, skeleton = ZERO_AD[name]
+            source = os.path.join(folder, "source.gltf")
+            zero_ad_models.write_gltf("art/meshes/skeletal/%s.dae.cached.pmd" % mesh,
+                                      "art/skeletons/%s.xml" % skeleton, source)
+        subprocess.run(["/usr/bin/python3", skinbench, "prepare", source, folder], check=True, capture_output=True)
+    return cases
+
+
+def vexil_weights(host, folder, method):
+    out = os.path.join(folder, "vexil-%s.glb" % method)
+    started = time.perf_counter()
+    subprocess.run([host, "--quiet", "--weights", method, "--gltf", out, os.path.join(folder, "model.obj")],
+                   check=True, stdout=subprocess.DEVNULL)
+    return out, time.perf_counter() - started
+
+
+def weights_by_index(skinbench, ref, path):
+    """Our glTF's weights, its vertex i being the skin's point i."""
+    import numpy as np
+    doc, buffers = skinbench.load_gltf(path)
+    for node in doc["nodes"]:
+        if "mesh" not in node or "skin" not in node:
+            continue
+        names = [doc["nodes"][j].get("name") for j in doc["skins"][node["skin"]]["joints"]]
+        primitive = doc["meshes"][node["mesh"]]["primitives"][0]
+        positions = skinbench.accessor(doc, buffers, primitive["attributes"]["POSITION"]).astype(float)
+        positions[:, 2] = -positions[:, 2]
+        if len(positions) != len(ref["points"]) or not np.allclose(positions, ref["points"], atol=1e-5):
+            raise SystemExit("%s: the glTF's skin is not the model's points in order" % path)
+        joints = skinbench.accessor(doc, buffers, primitive["attributes"]["JOINTS_0"])
+        weights = skinbench.accessor(doc, buffers, primitive["attributes"]["WEIGHTS_0"])
+        got = []
+        for js, ws in zip(joints, weights):
+            d = {}
+            for j, w in zip(js, ws):
+                if w > 0:
+                    d[names[int(j)]] = d.get(names[int(j)], 0.0) + float(w)
+            got.append(d)
+        return got
+    raise SystemExit("%s holds no skin" % path)
+
+
+def blender_weights(tools, folder, cache):
+    """Blender's automatic weights for the case, from the cache when the
+    case's skin and bones are the ones it was made for."""
+    ref_path = os.path.join(folder, "ref.json")
+    digest = hashlib.sha256(open(ref_path, "rb").read()).hexdigest()[:16]
+    out = os.path.join(cache, "blender-%s.json" % digest)
+    if not os.path.exists(out):
+        subprocess.run(["blender", "-b", "--factory-startup", "--python", os.path.join(tools, "skin_blender.py"), "--",
+                        ref_path, out], check=True, capture_output=True)
+    return json.load(open(out))
+
+
+def normalised(w):
+    s = sum(w.values())
+    return {k: v / s for k, v in w.items()} if s > 0 else {}
+
+
+def check_targets(ref, got):
+    """What each drawn rig must meet, as (passed, words)."""
+    import numpy as np
+    results = []
+    rings = ref["rings"]
+    for check in ref["checks"]:
+        if check["kind"] == "apart":
+            crossing = sum(1 for w, allowed in zip(got, ref["allowed"])
+                           if any(v > 0.01 for k, v in normalised(w).items() if k not in allowed))
+            results.append((bool(crossing == 0), "%d points take weight from a limb they only touch" % crossing))
+        elif check["kind"] == "chain":
+            names = check["bones"]
+            by_ring = {}
+            for i, ring in enumerate(rings):
+                by_ring.setdefault(ring[1], []).append(i)
+            worst_ring, worst_quarter = 0.0, 0.0
+            for place, members in by_ring.items():
+                errors = [0.5 * sum(abs(normalised(got[i]).get(k, 0) - ref["artist"][i].get(k, 0))
+                                    for k in set(got[i]) | set(ref["artist"][i])) for i in members]
+                worst_ring = max(worst_ring, float(np.mean(errors)))
+                joint = round(place + 0.25)
+                if 1 <= joint < len(names) and abs(place - (joint - 0.25)) < 1e-9:
+                    taken = np.mean([normalised(got[i]).get(names[joint], 0) for i in members])
+                    worst_quarter = max(worst_quarter, abs(taken - 0.25))
+            results.append((bool(worst_ring <= 0.1 and worst_quarter <= 0.1),
+                            "rings within %.3f of middle-to-middle, the quarter-bone rings %.3f off 0.25"
+                            % (worst_ring, worst_quarter)))
+        elif check["kind"] == "limb":
+            along, child = {}, {}
+            for i, ring in enumerate(rings):
+                if ring is None or (check.get("part") is not None and ring[0] != check["part"]):
+                    continue
+                along.setdefault(ring[1], []).append(normalised(got[i]).get(check["child"], 0))
+            places = sorted(along)
+            means = [float(np.mean(along[p])) for p in places]
+            def crossing_at(level):
+                for a, b, wa, wb in zip(places, places[1:], means, means[1:]):
+                    if (wa - level) * (wb - level) <= 0 and wa != wb:
+                        return a + (level - wa) * (b - a) / (wb - wa)
+                return None
+            low, high = crossing_at(0.1), crossing_at(0.9)
+            if low is None or high is None:
+                results.append((False, "the child's weight never crosses 0.1 and 0.9"))
+            else:
+                width = abs(high - low) / check["diameter"]
+                results.append((bool(0.7 <= width <= 1.5), "blend over %.2f limb diameters" % width))
+    return results
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("--build", default=os.path.join(ROOT, "build"))
+    parser.add_argument("--work", default="/tmp/vexil-skin-corpus")
+    parser.add_argument("--tools", default=os.path.join(os.path.dirname(ROOT), "shared", "tools"))
+    parser.add_argument("--only", default="")
+    parser.add_argument("--no-blender", action="store_true")
+    parser.add_argument("--json", help="also write every score to this file")
+    args = parser.parse_args()
+    ensure_packages()
+    skinbench = load_skinbench(args.tools)
+    host = os.path.join(args.build, "vexil-host")
+    only = set(filter(None, args.only.split(",")))
+    cases = prepare_cases(args.work, args.tools, only)
+    rows = []
+    for name, (kind, folder) in cases.items():
+        ref = json.load(open(os.path.join(folder, "ref.json")))
+        row = {"case": name, "kind": kind, "points": len(ref["points"]), "bones": len(ref["bones"])}
+        for method in ("auto", "nearest"):
+            path, seconds = vexil_weights(host, folder, method)
+            got = weights_by_index(skinbench, ref, path) if ref.get("by_index") else \
+                skinbench.weights_from_vexil(ref, path)
+            row[method] = skinbench.score(ref, got)
+            row[method]["seconds"] = round(seconds, 3)
+            if kind == "synthetic":
+                row[method]["targets"] = check_targets(ref, got)
+        if not args.no_blender:
+            blender = blender_weights(args.tools, folder, args.work)
+            row["blender"] = skinbench.score(ref, blender["weights"])
+            row["blender"]["seconds"] = round(blender["seconds"], 3)
+            if kind == "synthetic":
+                row["blender"]["targets"] = check_targets(ref, blender["weights"])
+        rows.append(row)
+        print_row(row)
+    summary(rows)
+    if args.json:
+        json.dump(rows, open(args.json, "w"), indent=1)
+
+
+HEADER = "| case | kind | points, bones | auto L1 | auto pose | nearest L1 | nearest pose | Blender L1 | Blender pose " \
+         "| auto/Blender L1 | auto/Blender pose |"
+
+
+def print_row(row):
+    if not hasattr(print_row, "started"):
+        print(HEADER)
+        print("|" + " --- |" * 11)
+        print_row.started = True
+    cells = [row["case"], row["kind"], "%d, %d" % (row["points"], row["bones"])]
+    for method in ("auto", "nearest", "blender"):
+        if method in row:
+            cells += ["%.3f" % row[method]["mean_error"], "%.4f" % row[method]["pose_error"]]
+        else:
+            cells += ["", ""]
+    if "blender" in row:
+        cells += ["%.2f" % ratio(row["auto"]["mean_error"], row["blender"]["mean_error"]),
+                  "%.2f" % ratio(row["auto"]["pose_error"], row["blender"]["pose_error"])]
+    else:
+        cells += ["", ""]
+    print("| " + " | ".join(cells) + " |", flush=True)
+    for method in ("auto", "nearest", "blender"):
+        for passed, words in row.get(method, {}).get("targets", []):
+            print("|  | %s %s: %s |" % (method, "meets" if passed else "MISSES", words), flush=True)
+
+
+def ratio(a, b):
+    return a / b if b > 0 else (1.0 if a == 0 else math.inf)
+
+
+def summary(rows):
+    real = [r for r in rows if r["kind"] != "synthetic" and "blender" in r]
+    if real:
+        l1 = [ratio(r["auto"]["mean_error"], r["blender"]["mean_error"]) for r in real]
+        pose = [ratio(r["auto"]["pose_error"], r["blender"]["pose_error"]) for r in real]
+        worse = [r["case"] for r, a, b in zip(real, l1, pose) if a > 1 or b > 1]
+        print("\nreal characters: %d; auto / Blender, mean ratio: L1 %.3f, pose %.3f; at or below Blender in both: %d%s"
+              % (len(real), sum(l1) / len(l1), sum(pose) / len(pose), len(real) - len(worse),
+                 "; above in " + ", ".join(worse) if worse else ""))
+        for kind in sorted({r["kind"] for r in real}):
+            some = [r for r in real if r["kind"] == kind]
+            print("  %s (%d): auto L1 %.3f, nearest %.3f, Blender %.3f; pose auto %.4f, nearest %.4f, Blender %.4f" % (
+                kind, len(some), *[sum(r[m]["mean_error"] for r in some) / len(some) for m in ("auto", "nearest", "blender")],
+                *[sum(r[m]["pose_error"] for r in some) / len(some) for m in ("auto", "nearest", "blender")]))
+    synthetic = [r for r in rows if r["kind"] == "synthetic"]
+    if synthetic:
+        missed = [r["case"] for r in synthetic if not all(p for p, _ in r["auto"]["targets"])]
+        print("drawn rigs: %d; auto meets every target%s" % (
+            len(synthetic), "" if not missed else " but in " + ", ".join(missed)))
+
+
+if __name__ == "__main__":
+    main()
