@@ -67,14 +67,14 @@ void AddTube(Skin &skin, const std::vector<Point> &path, float radius, int sides
     skin.points.push_back(centres.front());
     skin.points.push_back(centres.back());
     for (int s = 0; s < sides; ++s) {
-        skin.triangles.insert(skin.triangles.end(), {start, at(0, s + 1), at(0, s)});
-        skin.triangles.insert(skin.triangles.end(), {end, at(centres.size() - 1, s), at(centres.size() - 1, s + 1)});
+        skin.triangles.insert(skin.triangles.end(), {start, at(0, s), at(0, s + 1)});
+        skin.triangles.insert(skin.triangles.end(), {end, at(centres.size() - 1, s + 1), at(centres.size() - 1, s)});
     }
 }
 
 HeatOutcome Weigh(const Skin &skin, const std::vector<BoneSegment> &bones,
-                  const std::vector<Influences> &painted = {}) {
-    return BoneHeat(skin.points, skin.triangles, bones, painted);
+                  const std::vector<Influences> &painted = {}, const std::vector<int32_t> &parents = {}) {
+    return BoneHeat(skin.points, skin.triangles, bones, parents, painted);
 }
 
 double WeightOf(const Influences &influences, uint32_t bone) {
@@ -104,13 +104,18 @@ void ExpectWellFormed(const HeatOutcome &outcome, size_t points, size_t bones, c
     }
 }
 
-// The same equations, solved densely: the cotangent Laplacian with its
-// weights kept within [1e-3, 1e3], each point's area a third of its
-// triangles', and heat 30 / d² from the nearest bones (distance lengthened
-// by how far the skin faces away) that the point sees, by testing every
-// triangle. Then (L + A H) w = A H p by Gaussian elimination, the four
-// heaviest weights above 1% of their sum, scaled to sum 1.
+// The same equations, solved densely, for a skin of one closed part (so
+// that every bone may warm it) and rigs with no chain: the cotangent
+// Laplacian with its weights kept within [1e-3, 1e3], each point's area a
+// third of its triangles', and heat 4 k / d² from the k nearest bones
+// (distance lengthened by how far the skin faces away, and measured to a
+// bone with several children also along spokes three quarters of the way
+// to their joints) that the point sees, by testing every triangle. Then
+// (L + A H) w = A H p by Gaussian elimination; of each point's four
+// heaviest weights those under 0.025 are dropped and those under 0.05
+// faded, the rest scaled to sum 1.
 std::vector<std::vector<double>> DenseHeat(const Skin &skin, const std::vector<BoneSegment> &bones,
+                                           const std::vector<int32_t> &parents,
                                            const std::vector<Influences> &painted = {}) {
     const size_t n = skin.points.size(), b = bones.size();
     auto P = [&](size_t i) { return Vec{skin.points[i][0], skin.points[i][1], skin.points[i][2]}; };
@@ -119,6 +124,24 @@ std::vector<std::vector<double>> DenseHeat(const Skin &skin, const std::vector<B
     auto cross = [](const Vec &x, const Vec &y) {
         return Vec{x[1] * y[2] - x[2] * y[1], x[2] * y[0] - x[0] * y[2], x[0] * y[1] - x[1] * y[0]};
     };
+    auto closest = [&](const Vec &p, const Vec &j, const Vec &t) {
+        Vec along = sub(t, j);
+        double s = dot(along, along) > 0 ? std::clamp(dot(sub(p, j), along) * (1 / dot(along, along)), 0.0, 1.0) : 0;
+        return Vec{j[0] + s * along[0], j[1] + s * along[1], j[2] + s * along[2]};
+    };
+    // Each bone's segments: its own, and its spokes.
+    std::vector<std::vector<std::array<Vec, 2>>> reach(b);
+    for (size_t k = 0; k < b; ++k) {
+        Vec j = {bones[k].joint[0], bones[k].joint[1], bones[k].joint[2]}, t = {bones[k].tip[0], bones[k].tip[1], bones[k].tip[2]};
+        reach[k].push_back({j, t});
+        if (std::count(parents.begin(), parents.end(), static_cast<int32_t>(k)) < 2) continue;
+        for (size_t child = 0; child < b; ++child) {
+            if (parents[child] != static_cast<int32_t>(k)) continue;
+            Vec joint = {bones[child].joint[0], bones[child].joint[1], bones[child].joint[2]};
+            Vec from = closest(joint, j, t), away = sub(joint, from);
+            if (dot(away, away) > 0) reach[k].push_back({from, Vec{from[0] + 0.75 * away[0], from[1] + 0.75 * away[1], from[2] + 0.75 * away[2]}});
+        }
+    }
     std::vector<std::vector<double>> L(n, std::vector<double>(n, 0));
     std::vector<std::vector<bool>> edge(n, std::vector<bool>(n, false));
     std::vector<double> area(n, 0);
@@ -131,7 +154,7 @@ std::vector<std::vector<double>> DenseHeat(const Skin &skin, const std::vector<B
         volume += dot(P(c[0]), cross(P(c[1]), P(c[2])));
         for (int i = 0; i < 3; ++i) {
             area[c[i]] += twice / 6;
-            for (int k = 0; k < 3; ++k) normal[c[i]][k] += n3[k];
+            for (int k = 0; k < 3; ++k) normal[c[i]][k] += n3[k] / twice;
             size_t o = c[i], p = c[(i + 1) % 3], q = c[(i + 2) % 3];
             double cot = dot(sub(P(p), P(o)), sub(P(q), P(o))) / twice;
             L[p][q] += cot / 2;
@@ -148,26 +171,26 @@ std::vector<std::vector<double>> DenseHeat(const Skin &skin, const std::vector<B
                 A[i][i] += weight;
             }
     std::vector<std::vector<double>> right(b, std::vector<double>(n, 0));
-    double extent = 0;
+    Vec low = {INFINITY, INFINITY, INFINITY}, high = {-INFINITY, -INFINITY, -INFINITY};
     for (const Point &p : skin.points)
-        for (const BoneSegment &bone : bones)
-            for (int k = 0; k < 3; ++k)
-                extent = std::max({extent, std::fabs(p[k] - bone.joint[k]), std::fabs(p[k] - bone.tip[k])});
+        for (int k = 0; k < 3; ++k) low[k] = std::min<double>(low[k], p[k]), high[k] = std::max<double>(high[k], p[k]);
+    for (const BoneSegment &bone : bones)
+        for (int k = 0; k < 3; ++k)
+            low[k] = std::min({low[k], bone.joint[k], bone.tip[k]}), high[k] = std::max({high[k], bone.joint[k], bone.tip[k]});
+    const double extent = std::max({high[0] - low[0], high[1] - low[1], high[2] - low[2]});
     for (size_t i = 0; i < n; ++i) {
         Vec outward = normal[i];
         double length = std::sqrt(dot(outward, outward)) * (volume < 0 ? -1 : 1);
         for (double &c : outward) c /= length;
-        std::vector<double> distance(b);
+        std::vector<double> distance(b, INFINITY);
         std::vector<Vec> nearest(b);
-        for (size_t k = 0; k < b; ++k) {
-            Vec j = {bones[k].joint[0], bones[k].joint[1], bones[k].joint[2]};
-            Vec along = sub(Vec{bones[k].tip[0], bones[k].tip[1], bones[k].tip[2]}, j);
-            double s = std::clamp(dot(sub(P(i), j), along) / dot(along, along), 0.0, 1.0);
-            nearest[k] = {j[0] + s * along[0], j[1] + s * along[1], j[2] + s * along[2]};
-            Vec away = sub(P(i), nearest[k]);
-            distance[k] = std::sqrt(dot(away, away));
-            distance[k] /= 0.5 * ((distance[k] > 0 ? dot(away, outward) / distance[k] : 1) + 1.001);
-        }
+        for (size_t k = 0; k < b; ++k)
+            for (const auto &segment : reach[k]) {
+                Vec at = closest(P(i), segment[0], segment[1]), away = sub(P(i), at);
+                double d = std::sqrt(dot(away, away));
+                d /= 0.5 * ((d > 0 ? dot(away, outward) / d : 1) + 1.001);
+                if (d < distance[k]) distance[k] = d, nearest[k] = at;
+            }
         double least = *std::min_element(distance.begin(), distance.end());
         std::vector<size_t> warm;
         for (size_t k = 0; k < b; ++k) {
@@ -188,8 +211,8 @@ std::vector<std::vector<double>> DenseHeat(const Skin &skin, const std::vector<B
             if (seen) warm.push_back(k);
         }
         if (warm.empty()) continue;
-        double d = std::max(least, 1e-6 * extent);
-        double heat = area[i] * 30 / (d * d);
+        double d = std::max(least, 5e-5 * extent);
+        double heat = area[i] * 4 * static_cast<double>(warm.size()) / (d * d);
         A[i][i] += heat;
         for (size_t k : warm) right[k][i] += heat / static_cast<double>(warm.size());
     }
@@ -216,13 +239,17 @@ std::vector<std::vector<double>> DenseHeat(const Skin &skin, const std::vector<B
             for (size_t c = r + 1; c < n; ++c) sum -= A[r][c] * w[c][k];
             w[r][k] = sum / A[r][r];
         }
-    for (std::vector<double> &row : w) {
+    for (size_t i = 0; i < n; ++i) {
+        std::vector<double> &row = w[i];
+        bool isPainted = i < painted.size() && !painted[i].Empty();
         std::vector<double> sorted = row;
         std::sort(sorted.rbegin(), sorted.rend());
-        double kept = sorted.size() > 4 ? sorted[4] : 0, total = 0;
-        for (size_t k = 0; k < std::min<size_t>(4, sorted.size()); ++k) total += sorted[k];
-        double sum = 0;
-        for (double &x : row) x = x > kept && x > 0.01 * total ? x : 0, sum += x;
+        double kept = sorted.size() > 4 ? sorted[4] : 0, sum = 0;
+        for (double &x : row) {
+            if (!(x > kept)) x = 0;
+            if (!isPainted) x = x < 0.025 ? 0 : x < 0.05 ? 2 * (x - 0.025) : x;
+            sum += x;
+        }
         for (double &x : row) x /= sum;
     }
     return w;
@@ -233,12 +260,15 @@ TEST(BoneHeat, agreesWithADenseSolveOfTheSameEquations) {
         const char *what;
         std::vector<Point> path;
         std::vector<BoneSegment> bones;
+        std::vector<int32_t> parents;
     } cases[] = {
-        {"a straight limb of two bones", {{0, 0, 0}, {0, 1, 0}, {0, 2, 0}}, {{{0, 0, 0}, {0, 1, 0}}, {{0, 1, 0}, {0, 2, 0}}}},
+        {"a straight limb of two bones", {{0, 0, 0}, {0, 1, 0}, {0, 2, 0}}, {{{0, 0, 0}, {0, 1, 0}}, {{0, 1, 0}, {0, 2, 0}}}, {-1, 0}},
         {"a bent limb of two bones", {{0, 0, 0}, {0, 1, 0}, {0.8f, 1.6f, 0}},
-         {{{0, 0, 0}, {0, 1, 0}}, {{0, 1, 0}, {0.8, 1.6, 0}}}},
+         {{{0, 0, 0}, {0, 1, 0}}, {{0, 1, 0}, {0.8, 1.6, 0}}}, {-1, 0}},
         {"three bones, one poking out", {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}},
-         {{{0, 0, 0}, {1, 0, 0}}, {{1, 0, 0}, {1, 1, 0}}, {{1, 1, 0}, {1, 2, 0.5}}}},
+         {{{0, 0, 0}, {1, 0, 0}}, {{1, 0, 0}, {1, 1, 0}}, {{1, 1, 0}, {1, 2, 0.5}}}, {-1, 0, 1}},
+        {"two bones hanging from a third, one away from its tip", {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}},
+         {{{0, 0, 0}, {1, 0, 0}}, {{1, 0, 0}, {1, 1, 0}}, {{1, 1, 0}, {1, 2, 0.5}}}, {-1, 0, 0}},
     };
     for (const auto &c : cases)
         for (bool paint : {false, true}) {
@@ -254,9 +284,9 @@ TEST(BoneHeat, agreesWithADenseSolveOfTheSameEquations) {
                 painted[p].weight = {0.5f, 0.5f, 0, 0};
             }
         }
-        HeatOutcome outcome = Weigh(skin, c.bones, painted);
+        HeatOutcome outcome = Weigh(skin, c.bones, painted, c.parents);
         ExpectWellFormed(outcome, skin.points.size(), c.bones.size(), c.what);
-        std::vector<std::vector<double>> dense = DenseHeat(skin, c.bones, painted);
+        std::vector<std::vector<double>> dense = DenseHeat(skin, c.bones, c.parents, painted);
         for (size_t p = 0; p < skin.points.size(); ++p)
             for (uint32_t b = 0; b < c.bones.size(); ++b)
                 EXPECT_NEAR(WeightOf(outcome.influences[p], b), dense[p][b], 1e-5)
@@ -360,7 +390,7 @@ TEST(BoneHeat, copesWithMeshesAsArtistsMakeThem) {
         // A part inside another, as teeth in a head: the head's skin lies
         // nearer the teeth's bone than its own, but sees it only through
         // the teeth.
-        Row row{"a part inside another", {}, {{{0, 0, 0}, {0, 2, 0}}, {{0.3, 0.2, 0}, {0.3, 1.8, 0}}}, {}};
+        Row row{"a part inside another", {}, {{{0, 0, 0}, {0, 2, 0}}, {{0.3, 0.25, 0}, {0.3, 1.75, 0}}}, {}};
         AddTube(row.skin, {{0, 0, 0}, {0, 2, 0}}, 0.5f, 12, 8);
         uint32_t inner = static_cast<uint32_t>(row.skin.points.size());
         AddTube(row.skin, {{0.3f, 0.2f, 0}, {0.3f, 1.8f, 0}}, 0.1f, 8, 8);

@@ -65,9 +65,18 @@ void FollowNearest(const Mesh &mesh, const SkinWeights &weights, std::vector<Inf
 std::vector<SkinBone> SkinBonesOf(const Scene &scene, const Item &object) {
     std::unordered_map<LWItemID, BonePose> poses = ObjectBonePoses(scene, object);
     std::vector<SkinBone> bones;
-    for (const BoneInTree &entry : BonesDepthFirst(scene, object)) {
-        const BonePose &pose = poses.at(entry.bone->id);
-        if (Finite(pose.start) && Finite(pose.tip)) bones.push_back({entry.bone, {pose.start, pose.tip}});
+    std::vector<BoneInTree> tree = BonesDepthFirst(scene, object);
+    // A bone left out hands its children to the nearest bone above it that stays.
+    std::vector<int32_t> keptAs(tree.size(), -1);
+    for (size_t i = 0; i < tree.size(); ++i) {
+        const BonePose &pose = poses.at(tree[i].bone->id);
+        int32_t parent = tree[i].parent >= 0 ? keptAs[static_cast<size_t>(tree[i].parent)] : -1;
+        if (!Finite(pose.start) || !Finite(pose.tip)) {
+            keptAs[i] = parent;
+            continue;
+        }
+        keptAs[i] = static_cast<int32_t>(bones.size());
+        bones.push_back({tree[i].bone, {pose.start, pose.tip}, parent});
     }
     return bones;
 }
@@ -89,8 +98,9 @@ SkinWeights WeighSkin(const Scene &scene, const Item &object, const std::vector<
         std::vector<std::array<float, 3>> points(weights.skin.points.size());
         for (size_t vertex = 0; vertex < points.size(); ++vertex) points[vertex] = mesh.points[weights.skin.points[vertex]];
         std::vector<BoneSegment> segments;
-        for (const SkinBone &bone : weights.bones) segments.push_back(bone.segment);
-        HeatOutcome heat = BoneHeat(points, weights.skin.triangles, segments,
+        std::vector<int32_t> parents;
+        for (const SkinBone &bone : weights.bones) segments.push_back(bone.segment), parents.push_back(bone.parent);
+        HeatOutcome heat = BoneHeat(points, weights.skin.triangles, segments, parents,
                                     anyPainted ? influences : std::vector<Influences>());
         if (heat.solved) {
             weights.influences = std::move(heat.influences);

@@ -17,10 +17,12 @@ enum class WeightMethod {
     Nearest,    // each point wholly to its nearest bone
 };
 
-// A bone the skin can follow: its segment in object space, the host's axes.
+// A bone the skin can follow: its segment in object space, the host's axes,
+// and the bone it hangs from among the skin's bones (-1 for none).
 struct SkinBone {
     const Item *bone;
     BoneSegment segment;
+    int32_t parent;
 };
 
 struct SkinWeights {

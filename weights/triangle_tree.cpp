@@ -75,41 +75,9 @@ bool TriangleTree::HitsTriangle(uint32_t triangle, const Point3 &from, const Poi
 }
 
 bool TriangleTree::Crosses(const Point3 &from, const Point3 &to, double margin) const {
-    if (nodes_.empty()) return false;
-    Point3 along, inverse;
-    for (int k = 0; k < 3; ++k) {
-        along[k] = to[k] - from[k];
-        inverse[k] = 1 / along[k];
-    }
-    const double low = margin, high = 1 - margin;
-    uint32_t stack[128];
-    int depth = 0;
-    stack[depth++] = 0;
-    while (depth > 0) {
-        const Node &node = nodes_[stack[--depth]];
-        // The slab test: the stretch of the segment inside the node's box.
-        double enter = 0, leave = 1;
-        for (int k = 0; k < 3 && enter <= leave; ++k) {
-            if (along[k] == 0) {
-                if (from[k] < node.low[k] || from[k] > node.high[k]) leave = -1;
-                continue;
-            }
-            double t0 = (node.low[k] - from[k]) * inverse[k], t1 = (node.high[k] - from[k]) * inverse[k];
-            if (t0 > t1) std::swap(t0, t1);
-            enter = std::max(enter, t0);
-            leave = std::min(leave, t1);
-        }
-        if (!(enter <= leave)) continue;
-        if (node.count > 0) {
-            for (uint32_t i = node.first; i < node.first + node.count; ++i)
-                if (HitsTriangle(order_[i], from, along, low, high)) return true;
-            continue;
-        }
-        uint32_t self = static_cast<uint32_t>(&node - nodes_.data());
-        stack[depth++] = node.second;
-        stack[depth++] = self + 1;
-    }
-    return false;
+    bool crosses = false;
+    ForEachCrossing(from, to, margin, [&](uint32_t) { return !(crosses = true); });
+    return crosses;
 }
 
 }  // namespace vexil_host

@@ -2,7 +2,9 @@
 // its triangles.
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -22,6 +24,14 @@ class TriangleTree {
     // it starts on.
     bool Crosses(const Point3 &from, const Point3 &to, double margin) const;
 
+    // Calls `crossed(triangle)` for every triangle the segment from `from`
+    // to `to` passes through within the same margin, in no set order.
+    // `crossed` returns false to stop the search.
+    template <typename Crossed>
+    void ForEachCrossing(const Point3 &from, const Point3 &to, double margin, Crossed crossed) const;
+
+    size_t TriangleCount() const { return order_.size(); }
+
   private:
     struct Node {
         Point3 low, high;
@@ -36,5 +46,43 @@ class TriangleTree {
     std::vector<uint32_t> order_;
     std::vector<Node> nodes_;
 };
+
+template <typename Crossed>
+void TriangleTree::ForEachCrossing(const Point3 &from, const Point3 &to, double margin, Crossed crossed) const {
+    if (nodes_.empty()) return;
+    Point3 along, inverse;
+    for (int k = 0; k < 3; ++k) {
+        along[k] = to[k] - from[k];
+        inverse[k] = 1 / along[k];
+    }
+    const double low = margin, high = 1 - margin;
+    uint32_t stack[128];
+    int depth = 0;
+    stack[depth++] = 0;
+    while (depth > 0) {
+        const Node &node = nodes_[stack[--depth]];
+        // The slab test: the stretch of the segment inside the node's box.
+        double enter = 0, leave = 1;
+        for (int k = 0; k < 3 && enter <= leave; ++k) {
+            if (along[k] == 0) {
+                if (from[k] < node.low[k] || from[k] > node.high[k]) leave = -1;
+                continue;
+            }
+            double t0 = (node.low[k] - from[k]) * inverse[k], t1 = (node.high[k] - from[k]) * inverse[k];
+            if (t0 > t1) std::swap(t0, t1);
+            enter = std::max(enter, t0);
+            leave = std::min(leave, t1);
+        }
+        if (!(enter <= leave)) continue;
+        if (node.count > 0) {
+            for (uint32_t i = node.first; i < node.first + node.count; ++i)
+                if (HitsTriangle(order_[i], from, along, low, high) && !crossed(order_[i])) return;
+            continue;
+        }
+        uint32_t self = static_cast<uint32_t>(&node - nodes_.data());
+        stack[depth++] = node.second;
+        stack[depth++] = self + 1;
+    }
+}
 
 }  // namespace vexil_host

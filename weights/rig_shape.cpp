@@ -1,0 +1,195 @@
+#include "weights/rig_shape.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vexil_host {
+
+namespace {
+
+constexpr size_t kLeastChainBones = 4;
+// A run this long is a chain even where a twin mirrors it: legs and arms
+// have fewer bones.
+constexpr size_t kChainBonesWhateverTwins = 6;
+constexpr double kMostChainLengthRatio = 2;
+// A hub's spokes reach this share of the way to its children's joints.
+constexpr double kSpokeShare = 0.75;
+// Finding which children hang at a hub compares each child's joint with
+// every bone; past this many comparisons the rig is no character and gets
+// no spokes.
+constexpr double kMostHubComparisons = 5e7;
+
+using Vec = std::array<double, 3>;
+
+Vec Along(const BoneSegment &bone) {
+    return {bone.tip[0] - bone.joint[0], bone.tip[1] - bone.joint[1], bone.tip[2] - bone.joint[2]};
+}
+
+double Length(const Vec &v) { return std::hypot(v[0], v[1], v[2]); }
+
+// The point of `bone` nearest to `p`.
+Vec Nearest(const BoneSegment &bone, const Vec &p) {
+    Vec along = Along(bone);
+    double lengthSquared = along[0] * along[0] + along[1] * along[1] + along[2] * along[2];
+    double t = 0;
+    if (lengthSquared > 0)
+        t = std::clamp(((p[0] - bone.joint[0]) * along[0] + (p[1] - bone.joint[1]) * along[1] +
+                        (p[2] - bone.joint[2]) * along[2]) / lengthSquared,
+                       0.0, 1.0);
+    return {bone.joint[0] + t * along[0], bone.joint[1] + t * along[1], bone.joint[2] + t * along[2]};
+}
+
+double Distance(const Vec &a, const Vec &b) { return std::hypot(a[0] - b[0], a[1] - b[1], a[2] - b[2]); }
+
+double AngleBetween(const BoneSegment &a, const BoneSegment &b) {
+    Vec u = Along(a), v = Along(b);
+    double lu = Length(u), lv = Length(v);
+    if (!(lu > 0 && lv > 0)) return 0;
+    double cosine = (u[0] * v[0] + u[1] * v[1] + u[2] * v[2]) / (lu * lv);
+    return std::acos(std::clamp(cosine, -1.0, 1.0));
+}
+
+struct Tree {
+    std::vector<int32_t> parent;
+    std::vector<std::vector<uint32_t>> children;
+};
+
+// The parents as given, where they name another bone and lead back to a root.
+Tree TreeOf(size_t count, const std::vector<int32_t> &parents) {
+    Tree tree;
+    tree.parent.assign(count, -1);
+    tree.children.resize(count);
+    for (size_t b = 0; b < count && b < parents.size(); ++b)
+        if (parents[b] >= 0 && static_cast<size_t>(parents[b]) < count && static_cast<size_t>(parents[b]) != b)
+            tree.parent[b] = parents[b];
+    // A parent chain that loops is cut where the loop closes.
+    std::vector<uint8_t> state(count, 0);  // 0 unseen, 1 on the path, 2 done
+    std::vector<uint32_t> path;
+    for (uint32_t b = 0; b < count; ++b) {
+        uint32_t at = b;
+        path.clear();
+        while (state[at] == 0) {
+            state[at] = 1;
+            path.push_back(at);
+            if (tree.parent[at] < 0) break;
+            uint32_t up = static_cast<uint32_t>(tree.parent[at]);
+            if (state[up] == 1) {
+                tree.parent[at] = -1;
+                break;
+            }
+            at = up;
+        }
+        for (uint32_t done : path) state[done] = 2;
+    }
+    for (uint32_t b = 0; b < count; ++b)
+        if (tree.parent[b] >= 0) tree.children[static_cast<size_t>(tree.parent[b])].push_back(b);
+    return tree;
+}
+
+bool AlikeLength(const std::vector<BoneSegment> &bones, uint32_t a, uint32_t b) {
+    double la = Length(Along(bones[a])), lb = Length(Along(bones[b]));
+    return std::fabs(la - lb) <= 0.05 * std::max(la, lb);
+}
+
+// Whether another run of the rig mirrors the one starting `first`, `second`:
+// a leg beside a leg.
+bool HasTwin(const std::vector<BoneSegment> &bones, const Tree &tree, uint32_t first, uint32_t second) {
+    int32_t parent = tree.parent[first];
+    if (parent < 0) return false;
+    const double bend = AngleBetween(bones[first], bones[second]);
+    for (uint32_t other = 0; other < bones.size(); ++other) {
+        int32_t otherParent = tree.parent[other];
+        if (other == first || otherParent < 0) continue;
+        if (otherParent != parent &&
+            !AlikeLength(bones, static_cast<uint32_t>(parent), static_cast<uint32_t>(otherParent)))
+            continue;
+        if (!AlikeLength(bones, first, other)) continue;
+        for (uint32_t next : tree.children[other])
+            if (AlikeLength(bones, second, next) &&
+                std::fabs(AngleBetween(bones[other], bones[next]) - bend) < 10 * 3.14159265358979323846 / 180)
+                return true;
+    }
+    return false;
+}
+
+void MarkChains(const std::vector<BoneSegment> &bones, const Tree &tree, RigShape &shape) {
+    const size_t count = bones.size();
+    for (uint32_t b = 0; b < count; ++b) {
+        int32_t parent = tree.parent[b];
+        // A run starts where its parent does not carry on into it alone.
+        if (parent >= 0 && tree.children[static_cast<size_t>(parent)].size() == 1) continue;
+        std::vector<uint32_t> run = {b};
+        while (tree.children[run.back()].size() == 1 && run.size() <= count) run.push_back(tree.children[run.back()][0]);
+        // Pieces whose lengths stay within the ratio, each as long as it goes.
+        for (size_t first = 0; first < run.size();) {
+            double shortest = Length(Along(bones[run[first]])), longest = shortest;
+            size_t end = first + 1;
+            for (; end < run.size(); ++end) {
+                double length = Length(Along(bones[run[end]]));
+                double low = std::min(shortest, length), high = std::max(longest, length);
+                if (!(high <= kMostChainLengthRatio * low)) break;
+                shortest = low, longest = high;
+            }
+            size_t size = end - first;
+            if (size >= kLeastChainBones &&
+                (size >= kChainBonesWhateverTwins || !HasTwin(bones, tree, run[first], run[first + 1])))
+                for (size_t i = first; i < end; ++i) {
+                    RigShape::Link &link = shape.chain[run[i]];
+                    link.inChain = true;
+                    link.before = i > first ? run[i - 1] : UINT32_MAX;
+                    link.after = i + 1 < end ? run[i + 1] : UINT32_MAX;
+                }
+            first = end;
+        }
+    }
+}
+
+void AddSpokes(const std::vector<BoneSegment> &bones, const Tree &tree, RigShape &shape) {
+    double comparisons = 0;
+    for (const auto &children : tree.children)
+        if (children.size() >= 2) comparisons += static_cast<double>(children.size()) * static_cast<double>(bones.size());
+    if (comparisons > kMostHubComparisons) return;
+    std::vector<bool> mine(bones.size(), false);
+    std::vector<uint32_t> below;
+    for (uint32_t hub = 0; hub < bones.size(); ++hub) {
+        const auto &children = tree.children[hub];
+        if (children.size() < 2) continue;
+        for (uint32_t child : children) mine[child] = true;
+        for (uint32_t child : children) {
+            const Vec &joint = bones[child].joint;
+            Vec from = Nearest(bones[hub], joint);
+            double reach = Distance(from, joint);
+            if (!(reach > 0)) continue;
+            // The child hangs at the hub when no bone but the hub's own
+            // family lies nearer its joint.
+            below.assign(1, child);
+            for (size_t i = 0; i < below.size(); ++i)
+                for (uint32_t next : tree.children[below[i]]) mine[next] = true, below.push_back(next);
+            bool hangsHere = true;
+            for (uint32_t other = 0; other < bones.size() && hangsHere; ++other)
+                if (other != hub && !mine[other] && Distance(Nearest(bones[other], joint), joint) < reach) hangsHere = false;
+            for (size_t i = 1; i < below.size(); ++i) mine[below[i]] = false;
+            if (!hangsHere) continue;
+            BoneSegment spoke;
+            spoke.joint = from;
+            for (int k = 0; k < 3; ++k) spoke.tip[k] = from[k] + kSpokeShare * (joint[k] - from[k]);
+            shape.reach[hub].push_back(spoke);
+        }
+        for (uint32_t child : children) mine[child] = false;
+    }
+}
+
+}  // namespace
+
+RigShape ShapeOfRig(const std::vector<BoneSegment> &bones, const std::vector<int32_t> &parents) {
+    RigShape shape;
+    shape.reach.resize(bones.size());
+    for (size_t b = 0; b < bones.size(); ++b) shape.reach[b].push_back(bones[b]);
+    shape.chain.resize(bones.size());
+    Tree tree = TreeOf(bones.size(), parents);
+    MarkChains(bones, tree, shape);
+    AddSpokes(bones, tree, shape);
+    return shape;
+}
+
+}  // namespace vexil_host

@@ -1,0 +1,38 @@
+// What a rig's tree says about how its skin should bend, beyond where its
+// bones lie: where several bones hang from one, and which bones form chains.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "weights/nearest_bone.h"
+
+namespace vexil_host {
+
+struct RigShape {
+    // Per bone, the segments the skin's distance to it is measured from:
+    // its own first, then, for a bone at which several children hang (a
+    // pelvis, a chest, a hand, a head), one towards each child whose joint
+    // hangs at it, three quarters of the way there. Artists give such a bone
+    // the body between its children's joints: the palm, not the fingers'
+    // roots; the chest, not the collarbones.
+    std::vector<std::vector<BoneSegment>> reach;
+    // Per bone, whether it lies in a chain, and its neighbours there
+    // (UINT32_MAX at the chain's ends).
+    struct Link {
+        bool inChain = false;
+        uint32_t before = UINT32_MAX, after = UINT32_MAX;
+    };
+    std::vector<Link> chain;
+};
+
+// The shape of the rig of `bones`, `parents` giving each bone's parent (-1
+// for a root; empty when the tree is unknown). A chain is a run of at least
+// four bones, each the only child of the one before, whose lengths lie
+// within twice each other: a tail, a neck, a spine, a rope, a tentacle. A
+// run that mirrors another hanging from the same parent (or from parents
+// of one length) is a leg or an arm, not a chain, unless it has six bones
+// or more.
+RigShape ShapeOfRig(const std::vector<BoneSegment> &bones, const std::vector<int32_t> &parents);
+
+}  // namespace vexil_host

@@ -1,0 +1,24 @@
+// Sets joined one pair at a time, each named by its lowest member.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <numeric>
+#include <vector>
+
+namespace vexil_host {
+
+struct UnionFind {
+    explicit UnionFind(size_t count) : parent(count) { std::iota(parent.begin(), parent.end(), 0u); }
+    uint32_t Find(uint32_t a) {
+        while (parent[a] != a) a = parent[a] = parent[parent[a]];
+        return a;
+    }
+    void Join(uint32_t a, uint32_t b) {
+        a = Find(a), b = Find(b);
+        if (a != b) parent[std::max(a, b)] = std::min(a, b);
+    }
+    std::vector<uint32_t> parent;
+};
+
+}  // namespace vexil_host
