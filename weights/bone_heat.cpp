@@ -23,7 +23,7 @@ namespace {
 // Past this many places the skin is simplified before the solve, and the
 // weights carried back to every point: one factorisation over the places
 // must fit in memory and time.
-constexpr size_t kMostSolvedPlaces = 100000;
+constexpr size_t kMostSolvedPlaces = 50000;
 // A part of the skin is solved when this share of its places sees a bone
 // through the inside of the skin; a part that sees less (a button, a
 // shirt over the body) takes the weights of the skin nearest to it.
@@ -32,6 +32,8 @@ constexpr double kSeeingShare = 0.2;
 // from nothing, so that a bone's reach ends without a step; artists keep
 // no fainter weights.
 constexpr double kFaintest = 0.025;
+// Bones whose heat is solved for together.
+constexpr size_t kSolvedTogether = 16;
 
 // The parts the Laplacian's edges join, numbered from 0.
 std::vector<uint32_t> PartsOf(const Laplacian &laplacian, size_t count, uint32_t &parts) {
@@ -172,15 +174,24 @@ bool Solve(const Laplacian &laplacian, const Warmth &warmth, const std::vector<u
     entries.shrink_to_fit();
     Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>> factor(matrix);
     if (factor.info() != Eigen::Success) return false;
-    Eigen::VectorXd right(n), weight(n);
-    for (size_t b = 0; b < boneCount; ++b) {
-        if (source[b].empty()) continue;
-        right.setZero();
-        for (auto [u, value] : source[b]) right[static_cast<Eigen::Index>(u)] += value;
+    // Bones a block at a time: the factor is read once for the block.
+    std::vector<uint32_t> warmed;
+    for (uint32_t b = 0; b < boneCount; ++b)
+        if (!source[b].empty()) warmed.push_back(b);
+    Eigen::MatrixXd right, weight;
+    for (size_t first = 0; first < warmed.size(); first += kSolvedTogether) {
+        const Eigen::Index block = static_cast<Eigen::Index>(std::min(kSolvedTogether, warmed.size() - first));
+        right.setZero(n, block);
+        for (Eigen::Index column = 0; column < block; ++column)
+            for (auto [u, value] : source[warmed[first + static_cast<size_t>(column)]])
+                right(static_cast<Eigen::Index>(u), column) += value;
         weight = factor.solve(right);
         if (factor.info() != Eigen::Success || !weight.allFinite()) return false;
-        for (Eigen::Index u = 0; u < n; ++u)
-            if (weight[u] > kFaintest) heaviest.Offer(unknowns[static_cast<size_t>(u)], static_cast<uint32_t>(b), weight[u]);
+        for (Eigen::Index column = 0; column < block; ++column)
+            for (Eigen::Index u = 0; u < n; ++u)
+                if (weight(u, column) > kFaintest)
+                    heaviest.Offer(unknowns[static_cast<size_t>(u)], warmed[first + static_cast<size_t>(column)],
+                                   weight(u, column));
     }
     return true;
 }

@@ -5,6 +5,16 @@
 
 namespace vexil_host {
 
+namespace {
+
+size_t SlotOf(const GroupKey &key, size_t capacity) {
+    uint64_t hash = 1469598103934665603ull;
+    for (uint32_t word : key) hash = (hash ^ word) * 1099511628211ull;
+    return static_cast<size_t>(hash ^ (hash >> 29)) & (capacity - 1);
+}
+
+}  // namespace
+
 std::vector<uint32_t> GroupKeys(const std::vector<GroupKey> &keys, uint32_t &groups) {
     // An open-addressing table, since a million points are common.
     size_t capacity = 16;
@@ -12,10 +22,25 @@ std::vector<uint32_t> GroupKeys(const std::vector<GroupKey> &keys, uint32_t &gro
     std::vector<uint32_t> slot(capacity, UINT32_MAX);  // the first key of the group there
     std::vector<uint32_t> groupOf(keys.size());
     groups = 0;
-    for (uint32_t i = 0; i < keys.size(); ++i) {
-        uint64_t hash = 1469598103934665603ull;
-        for (uint32_t word : keys[i]) hash = (hash ^ word) * 1099511628211ull;
-        size_t at = static_cast<size_t>(hash ^ (hash >> 29)) & (capacity - 1);
+    // The table is far larger than the caches: each key's slot, and the
+    // key already in it, are fetched ahead while earlier keys are placed.
+    constexpr uint32_t kAhead = 8;
+    size_t ahead[2 * kAhead];
+    const uint32_t count = static_cast<uint32_t>(keys.size());
+    for (uint32_t i = 0; i < std::min(2 * kAhead, count); ++i) {
+        ahead[i] = SlotOf(keys[i], capacity);
+        __builtin_prefetch(&slot[ahead[i]]);
+    }
+    for (uint32_t i = 0; i < count; ++i) {
+        if (i + kAhead < count) {
+            uint32_t first = slot[ahead[(i + kAhead) % (2 * kAhead)]];
+            if (first != UINT32_MAX) __builtin_prefetch(&keys[first]), __builtin_prefetch(&groupOf[first]);
+        }
+        size_t at = ahead[i % (2 * kAhead)];
+        if (i + 2 * kAhead < count) {
+            ahead[i % (2 * kAhead)] = SlotOf(keys[i + 2 * kAhead], capacity);
+            __builtin_prefetch(&slot[ahead[i % (2 * kAhead)]]);
+        }
         while (slot[at] != UINT32_MAX && keys[slot[at]] != keys[i]) at = (at + 1) & (capacity - 1);
         if (slot[at] == UINT32_MAX) {
             slot[at] = i;

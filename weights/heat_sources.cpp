@@ -1,6 +1,7 @@
 #include "weights/heat_sources.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 
 namespace vexil_host {
@@ -62,57 +63,114 @@ void ChainShares(const RigShape::Link &link, uint32_t bone, double along,
     }
 }
 
+// The segments one array per coordinate, so that the compiler measures
+// several at once: every place measures every segment. Only the bones these
+// distances leave nearest are measured again, as the heat is defined.
+struct SegmentArrays {
+    explicit SegmentArrays(const std::vector<Segment> &segments) {
+        for (const Segment &segment : segments) {
+            for (int k = 0; k < 3; ++k) {
+                joint[k].push_back(segment.joint[k]);
+                along[k].push_back(segment.along[k]);
+            }
+            inverseLengthSquared.push_back(segment.inverseLengthSquared);
+        }
+        distance.resize(segments.size());
+    }
+
+    // Each segment's distance to `p`, lengthened where `normal` faces away
+    // from it, into `distance`.
+    void Measure(const Point3 &p, const Point3 &normal) {
+        const size_t count = distance.size();
+        for (size_t i = 0; i < count; ++i) {
+            double wx = p[0] - joint[0][i], wy = p[1] - joint[1][i], wz = p[2] - joint[2][i];
+            double t = (wx * along[0][i] + wy * along[1][i] + wz * along[2][i]) * inverseLengthSquared[i];
+            t = t < 0 ? 0 : t;
+            t = t > 1 ? 1 : t;
+            double dx = wx - t * along[0][i], dy = wy - t * along[1][i], dz = wz - t * along[2][i];
+            double squared = dx * dx + dy * dy + dz * dz;
+            double facing = dx * normal[0] + dy * normal[1] + dz * normal[2];
+            // d / ((cos + 1.001) / 2), with cos = facing / d; at d = 0, 0.
+            double below = facing + 1.001 * std::sqrt(squared);
+            distance[i] = 2 * squared / std::max(below, DBL_MIN);
+        }
+    }
+
+    std::vector<double> joint[3], along[3], inverseLengthSquared;
+    std::vector<double> distance;
+};
+
 }  // namespace
 
 HeatSources Warm(const Places &places, const std::vector<Point3> &normals, const TriangleTree &tree,
                  const std::vector<BoneSegment> &bones, const RigShape &shape, const PartBones &partBones,
                  const std::vector<uint32_t> &partOf, const std::vector<bool> &fixed, double extent,
                  bool ignoreVisibility) {
-    std::vector<Segment> segments;
-    std::vector<Segment> own;
+    std::vector<Segment> segments, own;
+    std::vector<uint32_t> firstSegment;
     for (uint32_t b = 0; b < bones.size(); ++b) {
         own.push_back(Prepare(bones[b], b));
+        firstSegment.push_back(static_cast<uint32_t>(segments.size()));
         for (const BoneSegment &reach : shape.reach[b]) segments.push_back(Prepare(reach, b));
     }
+    firstSegment.push_back(static_cast<uint32_t>(segments.size()));
     const size_t count = places.position.size();
+    SegmentArrays arrays(segments);
     HeatSources heat;
     heat.strength.assign(count, 0);
     heat.first.assign(count + 1, 0);
+    std::vector<double> boneDistance(bones.size());
     std::vector<double> distance(bones.size());
     std::vector<Point3> nearest(bones.size());
-    std::vector<uint32_t> warming;
+    std::vector<uint32_t> warming, nearestBones, candidates;
     const double closest = 5e-5 * extent;
     for (size_t place = 0; place < count; ++place) {
         heat.first[place] = static_cast<uint32_t>(heat.shares.size());
         if (fixed[place]) continue;
         const Point3 &p = places.position[place];
         const std::vector<bool> &allowed = partBones.allowed[partOf[place]];
-        std::fill(distance.begin(), distance.end(), INFINITY);
-        for (const Segment &segment : segments) {
-            if (!allowed.empty() && !allowed[segment.bone]) continue;
-            double t = Along(segment, p);
-            Point3 at;
-            double squared = 0, facing = 0;
-            for (int k = 0; k < 3; ++k) {
-                at[k] = segment.joint[k] + t * segment.along[k];
-                squared += (p[k] - at[k]) * (p[k] - at[k]);
-                facing += (p[k] - at[k]) * normals[place][k];
-            }
-            double d = std::sqrt(squared);
-            // A bone behind the skin, as its normal tells, counts as
-            // farther: the skin of a hand lying against the hip faces away
-            // from the hand's bones.
-            double cosine = d > 0 ? facing / d : 1;
-            d /= 0.5 * (cosine + 1.001);
-            if (d < distance[segment.bone]) distance[segment.bone] = d, nearest[segment.bone] = at;
+        arrays.Measure(p, normals[place]);
+        double leastOfAll = INFINITY;
+        for (uint32_t b = 0; b < bones.size(); ++b) {
+            boneDistance[b] = INFINITY;
+            if (!allowed.empty() && !allowed[b]) continue;
+            for (uint32_t i = firstSegment[b]; i < firstSegment[b + 1]; ++i) boneDistance[b] = std::min(boneDistance[b], arrays.distance[i]);
+            leastOfAll = std::min(leastOfAll, boneDistance[b]);
         }
-        double least = *std::min_element(distance.begin(), distance.end());
-        if (!std::isfinite(least)) continue;
-        warming.clear();
+        if (!std::isfinite(leastOfAll)) continue;
+        candidates.clear();
         for (uint32_t b = 0; b < bones.size(); ++b)
-            if (distance[b] <= least * (1 + kTie) &&
-                (ignoreVisibility || !tree.Crosses(p, nearest[b], kSightMargin)))
-                warming.push_back(b);
+            if (boneDistance[b] <= leastOfAll * (1 + 2 * kTie)) candidates.push_back(b);
+        double least = INFINITY;
+        for (uint32_t b : candidates) {
+            distance[b] = INFINITY;
+            for (uint32_t i = firstSegment[b]; i < firstSegment[b + 1]; ++i) {
+                const Segment &segment = segments[i];
+                double t = Along(segment, p);
+                Point3 at;
+                double squared = 0, facing = 0;
+                for (int k = 0; k < 3; ++k) {
+                    at[k] = segment.joint[k] + t * segment.along[k];
+                    squared += (p[k] - at[k]) * (p[k] - at[k]);
+                    facing += (p[k] - at[k]) * normals[place][k];
+                }
+                double d = std::sqrt(squared);
+                // A bone behind the skin, as its normal tells, counts as
+                // farther: the skin of a hand lying against the hip faces
+                // away from the hand's bones.
+                double cosine = d > 0 ? facing / d : 1;
+                d /= 0.5 * (cosine + 1.001);
+                if (d < distance[b]) distance[b] = d, nearest[b] = at;
+            }
+            least = std::min(least, distance[b]);
+        }
+        if (!std::isfinite(least)) continue;
+        nearestBones.clear();
+        for (uint32_t b : candidates)
+            if (distance[b] <= least * (1 + kTie)) nearestBones.push_back(b);
+        warming.clear();
+        for (uint32_t b : nearestBones)
+            if (ignoreVisibility || !tree.Crosses(p, nearest[b], kSightMargin)) warming.push_back(b);
         if (warming.empty()) continue;
         double d = std::max(least, closest);
         heat.strength[place] = kHeat * static_cast<double>(warming.size()) / (d * d);

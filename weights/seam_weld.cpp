@@ -10,8 +10,7 @@ namespace vexil_host {
 
 namespace {
 
-uint32_t Bits(double value) {
-    float narrow = static_cast<float>(value);
+uint32_t Bits(float narrow) {
     if (narrow == 0) narrow = 0;  // -0 and 0 are one place
     uint32_t bits;
     std::memcpy(&bits, &narrow, sizeof bits);
@@ -20,46 +19,55 @@ uint32_t Bits(double value) {
 
 uint64_t PairKey(uint32_t a, uint32_t b) { return static_cast<uint64_t>(std::min(a, b)) << 32 | std::max(a, b); }
 
-// One use of an edge by a triangle: the places at its ends, then its points.
+// An edge's use by a triangle, filed under the lower of its ends' places.
 struct EdgeUse {
-    uint64_t places, points;
-    uint32_t from, to;
-    bool operator<(const EdgeUse &other) const {
-        return places != other.places ? places < other.places : points < other.points;
-    }
+    uint32_t otherPlace, from, to;
 };
 
 }  // namespace
 
-std::vector<uint32_t> WeldSeams(const std::vector<Point3> &points, const std::vector<uint32_t> &triangles,
-                                uint32_t &groups) {
+std::vector<uint32_t> WeldSeams(const std::vector<std::array<float, 3>> &points,
+                                const std::vector<uint32_t> &triangles, uint32_t &groups) {
     std::vector<GroupKey> keys(points.size());
     for (size_t i = 0; i < points.size(); ++i) keys[i] = {Bits(points[i][0]), Bits(points[i][1]), Bits(points[i][2]), 0};
     uint32_t places = 0;
     std::vector<uint32_t> placeOf = GroupKeys(keys, places);
 
-    std::vector<EdgeUse> uses;
-    uses.reserve(triangles.size());
-    for (size_t t = 0; t + 2 < triangles.size(); t += 3)
-        for (size_t corner = 0; corner < 3; ++corner) {
-            uint32_t from = triangles[t + corner], to = triangles[t + (corner + 1) % 3];
-            if (placeOf[from] == placeOf[to]) continue;
-            uses.push_back({PairKey(placeOf[from], placeOf[to]), PairKey(from, to), from, to});
-        }
-    std::sort(uses.begin(), uses.end());
+    // The edges' uses filed by the lower place at their ends, a counting
+    // sort: millions of triangles are common, and a place has few edges.
+    std::vector<uint32_t> first(places + 1, 0);
+    auto lower = [&](uint32_t from, uint32_t to) { return std::min(placeOf[from], placeOf[to]); };
+    auto forEachEdge = [&](auto use) {
+        for (size_t t = 0; t + 2 < triangles.size(); t += 3)
+            for (size_t corner = 0; corner < 3; ++corner) {
+                uint32_t from = triangles[t + corner], to = triangles[t + (corner + 1) % 3];
+                if (placeOf[from] != placeOf[to]) use(from, to);
+            }
+    };
+    forEachEdge([&](uint32_t from, uint32_t to) { ++first[lower(from, to) + 1]; });
+    for (uint32_t place = 0; place < places; ++place) first[place + 1] += first[place];
+    std::vector<EdgeUse> uses(first[places]);
+    std::vector<uint32_t> filled(first.begin(), first.end() - 1);
+    forEachEdge([&](uint32_t from, uint32_t to) {
+        uint32_t low = lower(from, to);
+        uses[filled[low]++] = {placeOf[from] == low ? placeOf[to] : placeOf[from], from, to};
+    });
 
     UnionFind joined(points.size());
-    for (size_t first = 0; first < uses.size();) {
-        size_t end = first + 1;
-        while (end < uses.size() && uses[end].places == uses[first].places) ++end;
-        // Two uses of different point pairs, each used once: a seam.
-        if (end - first == 2 && uses[first].points != uses[first + 1].points) {
-            const EdgeUse &a = uses[first], &b = uses[first + 1];
-            bool sameWay = placeOf[a.from] == placeOf[b.from];
-            joined.Join(a.from, sameWay ? b.from : b.to);
-            joined.Join(a.to, sameWay ? b.to : b.from);
+    for (uint32_t place = 0; place < places; ++place) {
+        auto begin = uses.begin() + first[place], end = uses.begin() + first[place + 1];
+        std::sort(begin, end, [](const EdgeUse &a, const EdgeUse &b) { return a.otherPlace < b.otherPlace; });
+        for (auto run = begin; run != end;) {
+            auto next = run + 1;
+            while (next != end && next->otherPlace == run->otherPlace) ++next;
+            // Two uses of different point pairs, each used once: a seam.
+            if (next - run == 2 && PairKey(run[0].from, run[0].to) != PairKey(run[1].from, run[1].to)) {
+                bool sameWay = placeOf[run[0].from] == placeOf[run[1].from];
+                joined.Join(run[0].from, sameWay ? run[1].from : run[1].to);
+                joined.Join(run[0].to, sameWay ? run[1].to : run[1].from);
+            }
+            run = next;
         }
-        first = end;
     }
     std::vector<uint32_t> groupOf(points.size());
     std::vector<uint32_t> numberOfRoot(points.size(), UINT32_MAX);

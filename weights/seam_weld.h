@@ -2,10 +2,10 @@
 // point per texture corner cut the surface wherever its UVs jump.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
-#include "weights/triangle_tree.h"
 
 namespace vexil_host {
 
@@ -15,7 +15,7 @@ namespace vexil_host {
 // the same two places, and no other edge does, their ends join, making one
 // edge of two triangles. Points of parts that merely touch, and loose
 // points, stay apart.
-std::vector<uint32_t> WeldSeams(const std::vector<Point3> &points, const std::vector<uint32_t> &triangles,
-                                uint32_t &groups);
+std::vector<uint32_t> WeldSeams(const std::vector<std::array<float, 3>> &points,
+                                const std::vector<uint32_t> &triangles, uint32_t &groups);
 
 }  // namespace vexil_host

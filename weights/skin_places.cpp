@@ -10,7 +10,8 @@ namespace {
 
 // Merges the points of each group, a place at their mean, and keeps the
 // triangles whose corners fall on three places.
-Places Merge(const std::vector<Point3> &points, const std::vector<uint32_t> &triangles,
+template <typename Point>
+Places Merge(const std::vector<Point> &points, const std::vector<uint32_t> &triangles,
              const std::vector<uint32_t> &groupOf, uint32_t groups) {
     Places places;
     places.placeOf = groupOf;
@@ -34,11 +35,9 @@ Places Merge(const std::vector<Point3> &points, const std::vector<uint32_t> &tri
 
 Places SolvedPlaces(const std::vector<std::array<float, 3>> &points, const std::vector<uint32_t> &triangles,
                     size_t mostPlaces) {
-    std::vector<Point3> exact(points.size());
-    for (size_t i = 0; i < points.size(); ++i) exact[i] = {points[i][0], points[i][1], points[i][2]};
     uint32_t groups = 0;
-    std::vector<uint32_t> groupOf = WeldSeams(exact, triangles, groups);
-    Places welded = Merge(exact, triangles, groupOf, groups);
+    std::vector<uint32_t> groupOf = WeldSeams(points, triangles, groups);
+    Places welded = Merge(points, triangles, groupOf, groups);
     if (groups <= mostPlaces) return welded;
 
     UnionFind parts(groups);
