@@ -108,15 +108,23 @@ Point3 TurnedNormal(const Places &places, const Pieces &pieces, uint32_t t) {
     return n;
 }
 
-// +1 where a piece's turned faces point out, -1 where they point in.
+// +1 where a piece's turned faces point out, -1 where they point in, 0
+// where a piece is too small to tell: an open piece of a few triangles (a
+// card of hair, a loose leaf) has no inside.
 std::vector<int> FacingOut(const Places &places, const Pieces &pieces, const TriangleTree &tree) {
     const size_t pieceCount = pieces.closed.size();
     const uint32_t count = static_cast<uint32_t>(pieces.pieceOf.size());
     std::vector<uint32_t> triangleCount(pieceCount, 0);
     std::vector<Point3> centre(pieceCount, {0, 0, 0});
+    std::vector<Point3> low(pieceCount, {INFINITY, INFINITY, INFINITY}), high(pieceCount, {-INFINITY, -INFINITY, -INFINITY});
     for (uint32_t t = 0; t < count; ++t) {
-        ++triangleCount[pieces.pieceOf[t]];
-        for (int k = 0; k < 3; ++k) centre[pieces.pieceOf[t]][k] += places.position[places.triangles[3 * t]][k];
+        uint32_t piece = pieces.pieceOf[t];
+        ++triangleCount[piece];
+        for (int k = 0; k < 3; ++k) centre[piece][k] += places.position[places.triangles[3 * t]][k];
+        for (uint32_t corner = 0; corner < 3; ++corner) {
+            const Point3 &p = places.position[places.triangles[3 * t + corner]];
+            for (int k = 0; k < 3; ++k) low[piece][k] = std::min(low[piece][k], p[k]), high[piece][k] = std::max(high[piece][k], p[k]);
+        }
     }
     for (size_t piece = 0; piece < pieceCount; ++piece)
         for (double &value : centre[piece]) value /= std::max<uint32_t>(1, triangleCount[piece]);
@@ -133,25 +141,24 @@ std::vector<int> FacingOut(const Places &places, const Pieces &pieces, const Tri
         double six = a[0] * bc[0] + a[1] * bc[1] + a[2] * bc[2];
         volume[piece] += pieces.turned[t] ? -six : six;
     }
-    Point3 low = {INFINITY, INFINITY, INFINITY}, high = {-INFINITY, -INFINITY, -INFINITY};
-    for (const Point3 &p : places.position)
-        for (int k = 0; k < 3; ++k) low[k] = std::min(low[k], p[k]), high[k] = std::max(high[k], p[k]);
-    const double span = std::hypot(high[0] - low[0], high[1] - low[1], high[2] - low[2]);
-    // Open pieces: rays from faces spread evenly over the piece's triangles.
+    // Open pieces: rays from faces spread evenly over the piece's triangles,
+    // each as long as the piece is wide, since only its own triangles count.
     std::vector<std::vector<uint32_t>> samples(pieceCount);
     std::vector<uint32_t> seen(pieceCount, 0);
     for (uint32_t t = 0; t < count; ++t) {
         uint32_t piece = pieces.pieceOf[t];
-        if (pieces.closed[piece]) continue;
+        if (pieces.closed[piece] || triangleCount[piece] < kFacingRays) continue;
         uint64_t every = std::max<uint32_t>(1, triangleCount[piece] / kFacingRays);
         if (seen[piece]++ % every == 0 && samples[piece].size() < kFacingRays) samples[piece].push_back(t);
     }
-    std::vector<int> out(pieceCount, 1);
+    std::vector<int> out(pieceCount, 0);
     for (size_t piece = 0; piece < pieceCount; ++piece) {
         if (pieces.closed[piece]) {
             out[piece] = volume[piece] < 0 ? -1 : 1;
             continue;
         }
+        const double span = std::hypot(high[piece][0] - low[piece][0], high[piece][1] - low[piece][1],
+                                       high[piece][2] - low[piece][2]);
         int votes = 0;
         for (uint32_t t : samples[piece]) {
             Point3 n = TurnedNormal(places, pieces, t);
@@ -172,7 +179,7 @@ std::vector<int> FacingOut(const Places &places, const Pieces &pieces, const Tri
             });
             votes += crossings % 2 == 0 ? 1 : -1;
         }
-        out[piece] = votes < 0 ? -1 : 1;
+        out[piece] = votes > 0 ? 1 : votes < 0 ? -1 : 0;
     }
     return out;
 }
@@ -186,7 +193,7 @@ std::vector<Point3> OutwardNormals(const Places &places, const TriangleTree &tre
     for (uint32_t t = 0; t < pieces.pieceOf.size(); ++t) {
         Point3 n = TurnedNormal(places, pieces, t);
         double length = std::hypot(n[0], n[1], n[2]) * out[pieces.pieceOf[t]];
-        if (!(length != 0) || !std::isfinite(length)) continue;
+        if (!(length != 0) || !std::isfinite(length)) continue;  // a piece that cannot tell keeps no normal
         for (int corner = 0; corner < 3; ++corner)
             for (int k = 0; k < 3; ++k) normal[places.triangles[3 * t + static_cast<uint32_t>(corner)]][k] += n[k] / length;
     }

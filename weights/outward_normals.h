@@ -15,8 +15,10 @@ namespace vexil_host {
 // neighbours. A closed piece faces out when it encloses a positive volume;
 // an open one (a cape, a shoe open at the top) when most rays leaving its
 // faces along their normals cross it an even number of times, as rays out
-// of a closed surface do. `tree` holds the places' triangles. A place of no
-// triangle with area gets (0, 0, 0).
+// of a closed surface do. An open piece of fewer than fifteen triangles, or
+// whose rays are evenly split, cannot tell, and a place of no triangle with
+// area facing a way gets (0, 0, 0): then no bone counts as behind it.
+// `tree` holds the places' triangles.
 std::vector<Point3> OutwardNormals(const Places &places, const TriangleTree &tree);
 
 }  // namespace vexil_host

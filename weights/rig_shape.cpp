@@ -91,18 +91,40 @@ bool AlikeLength(const std::vector<BoneSegment> &bones, uint32_t a, uint32_t b) 
     return std::fabs(la - lb) <= 0.05 * std::max(la, lb);
 }
 
+// Bones by the length of the bone they hang from, to find a run's twins
+// among the bones that hang from a bone of its parent's length.
+using ByParentLength = std::vector<std::pair<double, uint32_t>>;
+
+ByParentLength SortByParentLength(const std::vector<BoneSegment> &bones, const Tree &tree) {
+    ByParentLength sorted;
+    for (uint32_t b = 0; b < bones.size(); ++b)
+        if (tree.parent[b] >= 0) sorted.push_back({Length(Along(bones[static_cast<size_t>(tree.parent[b])])), b});
+    std::sort(sorted.begin(), sorted.end());
+    return sorted;
+}
+
 // Whether another run of the rig mirrors the one starting `first`, `second`:
-// a leg beside a leg.
-bool HasTwin(const std::vector<BoneSegment> &bones, const Tree &tree, uint32_t first, uint32_t second) {
+// a leg beside a leg. Past this many candidates the rig is a crowd, and a
+// twin is taken as found.
+constexpr size_t kMostTwinCandidates = 256;
+
+bool HasTwin(const std::vector<BoneSegment> &bones, const Tree &tree, const ByParentLength &byParentLength,
+             uint32_t first, uint32_t second) {
     int32_t parent = tree.parent[first];
     if (parent < 0) return false;
     const double bend = AngleBetween(bones[first], bones[second]);
-    for (uint32_t other = 0; other < bones.size(); ++other) {
+    const double parentLength = Length(Along(bones[static_cast<size_t>(parent)]));
+    auto from = std::lower_bound(byParentLength.begin(), byParentLength.end(),
+                                 std::pair<double, uint32_t>{0.95 * parentLength, 0});
+    size_t looked = 0;
+    for (auto at = from; at != byParentLength.end() && at->first <= parentLength / 0.95; ++at) {
+        uint32_t other = at->second;
         int32_t otherParent = tree.parent[other];
-        if (other == first || otherParent < 0) continue;
+        if (other == first) continue;
         if (otherParent != parent &&
             !AlikeLength(bones, static_cast<uint32_t>(parent), static_cast<uint32_t>(otherParent)))
             continue;
+        if (++looked > kMostTwinCandidates) return true;
         if (!AlikeLength(bones, first, other)) continue;
         for (uint32_t next : tree.children[other])
             if (AlikeLength(bones, second, next) &&
@@ -114,6 +136,7 @@ bool HasTwin(const std::vector<BoneSegment> &bones, const Tree &tree, uint32_t f
 
 void MarkChains(const std::vector<BoneSegment> &bones, const Tree &tree, RigShape &shape) {
     const size_t count = bones.size();
+    const ByParentLength byParentLength = SortByParentLength(bones, tree);
     for (uint32_t b = 0; b < count; ++b) {
         int32_t parent = tree.parent[b];
         // A run starts where its parent does not carry on into it alone.
@@ -132,7 +155,7 @@ void MarkChains(const std::vector<BoneSegment> &bones, const Tree &tree, RigShap
             }
             size_t size = end - first;
             if (size >= kLeastChainBones &&
-                (size >= kChainBonesWhateverTwins || !HasTwin(bones, tree, run[first], run[first + 1])))
+                (size >= kChainBonesWhateverTwins || !HasTwin(bones, tree, byParentLength, run[first], run[first + 1])))
                 for (size_t i = first; i < end; ++i) {
                     RigShape::Link &link = shape.chain[run[i]];
                     link.inChain = true;
