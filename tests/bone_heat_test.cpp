@@ -345,6 +345,151 @@ TEST(BoneHeat, weightMovesSteadilyFromOneBoneToTheNextAcrossTheJoint) {
     EXPECT_GT(WeightOf(outcome.influences[20 * 8], 1), 0.99);
 }
 
+// The mean weight of `bone` over ring `ring` of a tube of `sides`.
+double RingWeight(const HeatOutcome &outcome, size_t ring, uint32_t bone, size_t sides = 8) {
+    double mean = 0;
+    for (size_t side = 0; side < sides; ++side) mean += WeightOf(outcome.influences[ring * sides + side], bone) / sides;
+    return mean;
+}
+
+// How wide a joint blends, as the rig asks: a chain (a tail, a rope) from
+// each bone's middle to the next one's, so that it curls smoothly; a limb's
+// joint over about the limb's thickness.
+TEST(BoneHeat, blendsEachJointAsTheRigAsks) {
+    const struct {
+        const char *what;
+        size_t bones;
+        float radius;
+        bool chain;  // else a limb
+    } rows[] = {
+        {"a rope of twelve bones, a tenth of a bone thick", 12, 0.1f, true},
+        {"a rope of twelve bones, half a bone thick", 12, 0.5f, true},
+        {"a limb of two bones, a fifth of a bone thick", 2, 0.2f, false},
+    };
+    for (const auto &row : rows) {
+        const size_t rings = row.chain ? 8 : 20;  // per bone
+        std::vector<Point> path;
+        std::vector<BoneSegment> bones;
+        std::vector<int32_t> parents;
+        for (size_t b = 0; b <= row.bones; ++b) path.push_back({0, static_cast<float>(b), 0});
+        for (size_t b = 0; b < row.bones; ++b) {
+            bones.push_back({{0, static_cast<double>(b), 0}, {0, static_cast<double>(b + 1), 0}});
+            parents.push_back(static_cast<int32_t>(b) - 1);
+        }
+        Skin skin;
+        AddTube(skin, path, row.radius, 8, static_cast<int>(rings));
+        HeatOutcome outcome = Weigh(skin, bones, {}, parents);
+        ExpectWellFormed(outcome, skin.points.size(), bones.size(), row.what);
+        if (!outcome.solved) continue;
+        if (row.chain) {
+            for (size_t ring = 0; ring <= row.bones * rings; ++ring) {
+                // From one middle to the next, straight.
+                double place = std::clamp(static_cast<double>(ring) / rings - 0.5, 0.0, row.bones - 1.0);
+                size_t below = std::min(static_cast<size_t>(place), row.bones - 2);
+                double off = 0;
+                for (uint32_t b = 0; b < row.bones; ++b) {
+                    double wanted = b == below ? 1 - (place - below) : b == below + 1 ? place - below : 0;
+                    off += std::fabs(RingWeight(outcome, ring, b) - wanted) / 2;
+                }
+                EXPECT_LE(off, 0.1) << row.what << " ring " << ring;
+            }
+            for (uint32_t joint = 1; joint < row.bones; ++joint)
+                EXPECT_NEAR(RingWeight(outcome, joint * rings - rings / 4, joint), 0.25, 0.1)
+                    << row.what << ": a quarter of a bone before joint " << joint;
+        } else {
+            // Where the child's weight passes 0.1 and 0.9, between rings.
+            auto passes = [&](double level) -> double {
+                for (size_t ring = 0; ring < 2 * rings; ++ring) {
+                    double a = RingWeight(outcome, ring, 1), b = RingWeight(outcome, ring + 1, 1);
+                    if (a <= level && b > level) return (ring + (level - a) / (b - a)) / rings;
+                }
+                return NAN;
+            };
+            double width = (passes(0.9) - passes(0.1)) / (2 * row.radius);
+            EXPECT_GE(width, 0.7) << row.what << ": limb diameters";
+            EXPECT_LE(width, 1.5) << row.what << ": limb diameters";
+        }
+    }
+}
+
+// The weights depend on the rig and the skin's shape alone: not on which
+// way round its faces turn, nor on its size; a mirrored rig is weighed as
+// the mirror image; painted points keep their weights.
+TEST(BoneHeat, weighsTheSameWhicheverWayTheFacesTurnAndAtAnySize) {
+    Skin base;
+    AddTube(base, {{0, 0, 0}, {0, 1, 0}, {0.6f, 1.8f, 0}}, 0.25f, 8, 6);
+    uint32_t strap = static_cast<uint32_t>(base.points.size());
+    AddTube(base, {{-0.3f, 0.4f, -0.3f}, {-0.3f, 0.4f, 0.3f}}, 0.04f, 6, 2);  // a loose strap by the thigh
+    const std::vector<BoneSegment> bones = {{{0, 0, 0}, {0, 1, 0}}, {{0, 1, 0}, {0.6, 1.8, 0}}};
+    const std::vector<int32_t> parents = {-1, 0};
+    std::vector<Influences> painted(base.points.size());
+    for (uint32_t p = 12 * 8; p < 13 * 8; ++p) painted[p].bone = {1, 0, 0, 0}, painted[p].weight = {0.7f, 0.3f, 0, 0};
+    HeatOutcome reference = Weigh(base, bones, painted, parents);
+    ExpectWellFormed(reference, base.points.size(), bones.size(), "the limb as drawn");
+
+    const struct {
+        const char *what;
+        float scale, mirror;
+        int turnEvery;  // turn every n-th triangle, 0 for none
+    } rows[] = {
+        {"every face turned", 1, 1, 1}, {"every other face turned", 1, 1, 2}, {"a hundred times the size", 100, 1, 0},
+        {"a thousand times the size, every face turned", 1000, 1, 1}, {"mirrored", 1, -1, 0},
+    };
+    for (const auto &row : rows) {
+        Skin skin = base;
+        std::vector<BoneSegment> scaled = bones;
+        for (Point &p : skin.points) p = {row.mirror * row.scale * p[0], row.scale * p[1], row.scale * p[2]};
+        for (BoneSegment &bone : scaled)
+            for (auto *end : {&bone.joint, &bone.tip}) (*end) = {row.mirror * row.scale * (*end)[0], row.scale * (*end)[1], row.scale * (*end)[2]};
+        for (size_t t = 0; t < skin.triangles.size(); t += 3)
+            if ((row.mirror < 0) != (row.turnEvery > 0 && (t / 3) % static_cast<size_t>(row.turnEvery) == 0))
+                std::swap(skin.triangles[t + 1], skin.triangles[t + 2]);
+        HeatOutcome outcome = Weigh(skin, scaled, painted, parents);
+        ExpectWellFormed(outcome, skin.points.size(), bones.size(), row.what);
+        if (!outcome.solved) continue;
+        for (uint32_t p = 0; p < skin.points.size(); ++p)
+            for (uint32_t b = 0; b < bones.size(); ++b)
+                EXPECT_NEAR(WeightOf(outcome.influences[p], b), WeightOf(reference.influences[p], b), 1e-3)
+                    << row.what << (p >= strap ? ", the strap," : "") << " point " << p << " bone " << b;
+        for (uint32_t p = 12 * 8; p < 13 * 8; ++p) EXPECT_EQ(WeightOf(outcome.influences[p], 1), 0.7f) << row.what << " point " << p;
+    }
+}
+
+// Formats that keep a point per texture corner split a skin along its UV
+// seams; it is weighed as the same skin in one piece.
+TEST(BoneHeat, aSkinSplitAlongItsSeamsIsWeighedAsOnePiece) {
+    Skin whole;
+    AddTube(whole, {{0, 0, 0}, {0, 1, 0}, {0.6f, 1.8f, 0}}, 0.25f, 8, 6);
+    const std::vector<BoneSegment> bones = {{{0, 0, 0}, {0, 1, 0}}, {{0, 1, 0}, {0.6, 1.8, 0}}};
+    // The seam runs along the first side of every ring: the faces on its
+    // far side use a second point at each place.
+    Skin split = whole;
+    const uint32_t rings = 13, sides = 8;
+    std::vector<uint32_t> twin(whole.points.size(), UINT32_MAX);
+    for (uint32_t ring = 0; ring < rings; ++ring) {
+        twin[ring * sides] = static_cast<uint32_t>(split.points.size());
+        split.points.push_back(whole.points[ring * sides]);
+    }
+    for (size_t t = 0; t < split.triangles.size(); t += 3) {
+        bool farSide = false;
+        for (size_t corner = 0; corner < 3; ++corner) {
+            uint32_t p = split.triangles[t + corner];
+            farSide = farSide || (p < rings * sides && p % sides == sides - 1);
+        }
+        if (!farSide) continue;
+        for (size_t corner = 0; corner < 3; ++corner)
+            if (twin[split.triangles[t + corner]] != UINT32_MAX) split.triangles[t + corner] = twin[split.triangles[t + corner]];
+    }
+    HeatOutcome one = Weigh(whole, bones, {}, {-1, 0}), seamed = Weigh(split, bones, {}, {-1, 0});
+    ExpectWellFormed(seamed, split.points.size(), bones.size(), "split along a seam");
+    if (!seamed.solved) return;
+    for (uint32_t p = 0; p < split.points.size(); ++p) {
+        uint32_t original = p < whole.points.size() ? p : (p - static_cast<uint32_t>(whole.points.size())) * sides;
+        for (uint32_t b = 0; b < bones.size(); ++b)
+            EXPECT_NEAR(WeightOf(seamed.influences[p], b), WeightOf(one.influences[original], b), 1e-6) << "point " << p;
+    }
+}
+
 // What artists' meshes hold: each row a skin and what its points must get.
 TEST(BoneHeat, copesWithMeshesAsArtistsMakeThem) {
     const BoneSegment torso{{0, 0, 0}, {0, 2, 0}}, arm{{0.36, 0.2, 0}, {0.36, 1.8, 0}};
@@ -354,8 +499,63 @@ TEST(BoneHeat, copesWithMeshesAsArtistsMakeThem) {
         std::vector<BoneSegment> bones;
         // Points [from, to) must be weighed by bone `only` alone.
         std::vector<std::array<uint32_t, 3>> only;
+        std::vector<int32_t> parents = {};
+        // Points [from, to) must take at most 0.01 from bones [first, last).
+        std::vector<std::array<uint32_t, 4>> never = {};
     };
     std::vector<Row> rows;
+    // Two legs, each its own closed tube, touching along the inner thigh
+    // (some points of both at one place) or passing into each other by a
+    // share of their radius; each a thigh and a shin below a hip bone.
+    for (float into : {0.0f, 0.2f, 0.5f}) {
+        const float radius = 0.12f, x = radius * (1 - into / 2);
+        Row row{into == 0 ? "legs touching" : into < 0.3f ? "legs passing a fifth into each other" : "legs passing halfway into each other",
+                {},
+                {{{0, 1.3, 0}, {0, 1.1, 0}}, {{-x, 1, 0}, {-x, 0.5, 0}}, {{-x, 0.5, 0}, {-x, 0.05, 0}}, {{x, 1, 0}, {x, 0.5, 0}},
+                 {{x, 0.5, 0}, {x, 0.05, 0}}},
+                {},
+                {-1, 0, 1, 0, 3}};
+        AddTube(row.skin, {{-x, 1, 0}, {-x, 0.5f, 0}, {-x, 0, 0}}, radius, 16, 20);
+        uint32_t right = static_cast<uint32_t>(row.skin.points.size());
+        AddTube(row.skin, {{x, 1, 0}, {x, 0.5f, 0}, {x, 0, 0}}, radius, 16, 20);
+        for (Point &p : row.skin.points)
+            for (float &c : p)
+                if (std::fabs(c) < 1e-6f) c = 0;  // where the legs touch, one place
+        row.never = {{0, right, 3, 5}, {right, static_cast<uint32_t>(row.skin.points.size()), 1, 3}};
+        rows.push_back(std::move(row));
+    }
+    {
+        // A palm, four fingers side by side and a thumb, each finger its own
+        // tube whose root passes into the palm: no finger moves the palm or
+        // another finger.
+        Row row{"fingers side by side, their roots in the palm", {}, {{{0, 0, 0}, {0, 0.8, 0}}}, {}, {-1}};
+        AddTube(row.skin, {{0, 0, 0}, {0, 0.85f, 0}}, 0.42f, 16, 12);
+        uint32_t palmEnd = static_cast<uint32_t>(row.skin.points.size());
+        const double lengths[3] = {0.3, 0.25, 0.2};
+        const std::array<double, 3> roots[5] = {{-0.3, 0.8, 0}, {-0.1, 0.8, 0}, {0.1, 0.8, 0}, {0.3, 0.8, 0}, {0.36, 0.3, 0}};
+        const std::array<double, 3> ways[5] = {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0.7071, 0.7071, 0}};
+        std::vector<std::array<uint32_t, 2>> fingers;  // points
+        for (int finger = 0; finger < 5; ++finger) {
+            std::vector<Point> path;
+            std::array<double, 3> at = roots[finger];
+            path.push_back({static_cast<float>(at[0] - 0.06 * ways[finger][0]), static_cast<float>(at[1] - 0.06 * ways[finger][1]), 0});
+            for (int bone = 0; bone < 3; ++bone) {
+                std::array<double, 3> next = {at[0] + lengths[bone] * ways[finger][0], at[1] + lengths[bone] * ways[finger][1], 0};
+                row.bones.push_back({at, next});
+                row.parents.push_back(bone == 0 ? 0 : static_cast<int32_t>(row.bones.size()) - 2);
+                path.push_back({static_cast<float>(next[0]), static_cast<float>(next[1]), 0});
+                at = next;
+            }
+            uint32_t first = static_cast<uint32_t>(row.skin.points.size());
+            AddTube(row.skin, path, 0.1f, 12, 4);
+            fingers.push_back({first, static_cast<uint32_t>(row.skin.points.size())});
+        }
+        row.never.push_back({0, palmEnd, 1, 16});
+        for (uint32_t finger = 0; finger < 5; ++finger)
+            for (uint32_t other = 0; other < 5; ++other)
+                if (other != finger) row.never.push_back({fingers[finger][0], fingers[finger][1], 1 + 3 * other, 4 + 3 * other});
+        rows.push_back(std::move(row));
+    }
     {
         // An arm hanging against the hip: the torso's side is far nearer
         // the arm's bone than its own, but faces away from it.
@@ -444,11 +644,15 @@ TEST(BoneHeat, copesWithMeshesAsArtistsMakeThem) {
         rows.push_back(std::move(row));
     }
     for (const Row &row : rows) {
-        HeatOutcome outcome = Weigh(row.skin, row.bones);
+        HeatOutcome outcome = Weigh(row.skin, row.bones, {}, row.parents);
         ExpectWellFormed(outcome, row.skin.points.size(), row.bones.size(), row.what);
         if (!outcome.solved) continue;
         for (const auto &[from, to, bone] : row.only)
             for (uint32_t p = from; p < to; ++p) EXPECT_EQ(WeightOf(outcome.influences[p], bone), 1.0) << row.what << " point " << p;
+        for (const auto &[from, to, first, last] : row.never)
+            for (uint32_t p = from; p < to; ++p)
+                for (uint32_t bone = first; bone < last; ++bone)
+                    EXPECT_LE(WeightOf(outcome.influences[p], bone), 0.01) << row.what << " point " << p << " bone " << bone;
     }
 }
 
