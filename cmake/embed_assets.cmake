@@ -1,8 +1,9 @@
 # Writes OUTPUT, a C++ source that holds the rig page's files as string
-# views: `cmake -DSOURCE_DIR=... -DOUTPUT=... -P embed_assets.cmake`. In the
+# views: `cmake -DSOURCE_DIR=html -DTHREE_BUNDLE=third_party/three/three.bundle.js
+# -DOUTPUT=... -P embed_assets.cmake`. In the
 # scripts, "</script" becomes "<\/script", which means the same to
 # JavaScript and cannot end the page's script element.
-set(text "// Made by cmake/embed_assets.cmake from html/: do not edit.\n#include \"file_formats/rig_page_assets.h\"\n\nnamespace vexil_host {\n")
+set(text "// Made by cmake/embed_assets.cmake from html/ and third_party/three/: do not edit.\n#include \"file_formats/rig_page_assets.h\"\n\nnamespace vexil_host {\n")
 foreach(entry "three.bundle.js" "page.js" "page.css" "page.html")
   if(entry STREQUAL "three.bundle.js")
     set(symbol kThreeBundle)
@@ -13,7 +14,11 @@ foreach(entry "three.bundle.js" "page.js" "page.css" "page.html")
   else()
     set(symbol kPageTemplate)
   endif()
-  file(READ "${SOURCE_DIR}/${entry}" content)
+  if(entry STREQUAL "three.bundle.js")
+    file(READ "${THREE_BUNDLE}" content)
+  else()
+    file(READ "${SOURCE_DIR}/${entry}" content)
+  endif()
   if(entry MATCHES "\\.js$")
     string(REGEX REPLACE "</([sS][cC][rR][iI][pP][tT])" "<\\\\/\\1" content "${content}")
   endif()

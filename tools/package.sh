@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Windows package of the committed tree (HEAD, not the working
 # copy): dist/vexil-VERSION-windows-x64.zip with Vexil.p, vexil-host.exe,
-# the examples, INSTALL.txt, CHANGELOG.md and SHA256SUMS. The same commit
+# the examples, INSTALL.txt, CHANGELOG.md, the licence of the three.js that
+# vexil-host.exe carries for its rig page, and SHA256SUMS. The same commit
 # gives the same bytes, wherever and whenever it is built: the files carry
 # no link time and no build path, and the zip holds them in a fixed order
 # with the commit's time.
@@ -33,6 +34,7 @@ done
 # For Windows: CRLF line ends.
 sed -e "s/@VERSION@/$version/" -e 's/$/\r/' "$work/source/packaging/INSTALL.txt" > "$stage/INSTALL.txt"
 cp "$work/source/CHANGELOG.md" "$stage/"
+sed -e 's/$/\r/' "$work/source/third_party/three/LICENSE" > "$stage/three.js-LICENSE.txt"
 (cd "$stage" && find . -type f ! -name SHA256SUMS | sed 's|^\./||' | LC_ALL=C sort | xargs sha256sum > SHA256SUMS)
 
 # Fixed times, modes and order, and no extra fields.
