@@ -55,6 +55,7 @@
   const wedges = [];       // per bone node drawn, its wedge
   const entries = [];      // per bone node, its entry in the list
   const skins = [];        // skinned meshes: { mesh, joints, colours }
+  const drawnMarks = [];   // { object, ring, marker }
   let selected = -1;
 
   const rootColour = new T.Color(0xe4572e), childColour = new T.Color(0x2e86ab), pickedColour = new T.Color(0xffc400);
@@ -194,6 +195,7 @@
       marker.position.set(mark.at[0], mark.at[1], -mark.at[2]);
       marker.renderOrder = 2;
       nodeObject[root].add(marker);
+      drawnMarks.push({ object: mark.object, ring: shape.type === 'TorusGeometry', marker });
     }
   }
 
@@ -212,10 +214,14 @@
       const colours = new T.Float32BufferAttribute(new Float32Array(count * 3).fill(0.8), 3);
       object.geometry.setAttribute('color', colours);
       object.material = new T.MeshLambertMaterial({ vertexColors: true, transparent: true, opacity: 0.55, side: T.DoubleSide, depthWrite: false });
-      skins.push({ mesh: object, joints, colours });
+      skins.push({ mesh: object, joints, colours, object: node ? boneText(objectOf[found.nodes]) : '' });
     });
+    // The view frames every bone and every skin point of every object: a
+    // rig with no skin yet is all bones.
+    result.scene.updateMatrixWorld(true);
     const box = new T.Box3().setFromObject(result.scene);
-    const size = box.getSize(new T.Vector3()).length() || 1;
+    nodes.forEach((node, i) => { if (isBone(i) && nodeObject[i]) box.expandByPoint(nodeObject[i].getWorldPosition(new T.Vector3())); });
+    const size = (box.isEmpty() ? 0 : box.getSize(new T.Vector3()).length()) || 1;
     let drawn = 0;
     nodes.forEach((node, i) => {
       if (!isBone(i) || !nodeObject[i]) return;
@@ -226,16 +232,22 @@
       wedge.renderOrder = 1;
       nodeObject[i].add(wedge);
       wedges[i] = wedge;
+      box.expandByObject(wedge);
       ++drawn;
     });
     listBones();
     markWarnings(size * 0.01);
     showWarnings(document.getElementById('warnings'), rig.warnings);
-    // Frame the whole scene from the front and a little to the side and above.
-    const centre = box.getCenter(new T.Vector3());
-    camera.position.copy(centre).add(new T.Vector3(size * 0.45, size * 0.25, size * 1.0));
-    camera.near = size / 1000;
-    camera.far = size * 100;
+    // Frame it all from the front and a little to the side and above: far
+    // enough that the sphere around it fits the narrower of the view's angles.
+    const centre = box.isEmpty() ? new T.Vector3() : box.getCenter(new T.Vector3());
+    const framed = (box.isEmpty() ? 0 : box.getSize(new T.Vector3()).length()) || size;
+    const aspect = (canvas.clientWidth || 1) / (canvas.clientHeight || 1);
+    const half = Math.min(camera.fov / 2, Math.atan(Math.tan(camera.fov / 2 * Math.PI / 180) * aspect) * 180 / Math.PI);
+    const away = (framed / 2) / Math.sin(half * Math.PI / 180);
+    camera.position.copy(centre).add(new T.Vector3(0.45, 0.25, 1.0).normalize().multiplyScalar(away));
+    camera.near = framed / 1000;
+    camera.far = framed * 100;
     controls.target.copy(centre);
     controls.update();
     resize();
@@ -254,6 +266,34 @@
     ray.setFromCamera(pointer, camera);
     const hit = ray.intersectObjects(wedges.filter(Boolean), false)[0];
     if (hit) select(hit.object.userData.node);
+  });
+
+  // What tests and scripts may read of the view, without changing it: where
+  // on the canvas (in its CSS pixels) a bone's joint or tip, a mark, or a
+  // skin point lies, as drawn now.
+  function onScreen(object3d, local) {
+    if (!object3d) return null;
+    object3d.updateWorldMatrix(true, false);
+    const at = new T.Vector3(...local).applyMatrix4(object3d.matrixWorld).project(camera);
+    return [(at.x + 1) / 2 * canvas.clientWidth, (1 - at.y) / 2 * canvas.clientHeight];
+  }
+  function boneNode(object, bone) {
+    return nodes.findIndex((node, i) => isBone(i) && node.name === bone && boneText(objectOf[i]) === object);
+  }
+  window.vexilView = Object.freeze({
+    joint: (object, bone) => onScreen(nodeObject[boneNode(object, bone)], [0, 0, 0]),
+    tip: (object, bone) => {
+      const i = boneNode(object, bone);
+      return i >= 0 && nodes[i].extras ? onScreen(nodeObject[i], [0, 0, nodes[i].extras.restLength || 0]) : null;
+    },
+    marks: () => drawnMarks.map((m) => ({ object: m.object, ring: m.ring, at: onScreen(m.marker, [0, 0, 0]) })),
+    skinPoint: (object, vertex) => {
+      const skin = skins.find((s) => s.object === object);
+      if (!skin) return null;
+      const position = new T.Vector3();
+      skin.mesh.getVertexPosition(vertex, position);
+      return onScreen(skin.mesh, position.toArray());
+    },
   });
 
   new T.GLTFLoader().parse(glb.buffer, '', loaded, (error) => {
