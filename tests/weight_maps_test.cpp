@@ -1,7 +1,12 @@
 // vexil-host --weight-maps: one weight map per bone, and everything else of
 // the rigger's LWO2 file kept as it was.
 #include <algorithm>
+#include <cmath>
 #include <cstring>
+#include <map>
+#include <memory>
+#include <set>
+#include <tuple>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -11,6 +16,8 @@
 
 #include "cli/program.h"
 #include "file_formats/lwo_writer.h"
+#include "host/scene.h"
+#include "weights/skin_weights.h"
 
 namespace {
 
@@ -169,6 +176,126 @@ TEST(WeightMaps, anObjectWithoutBonesGetsNoMapsAndSaysSo) {
     }
     EXPECT_EQ(names, (std::vector<std::string>{"layer Rig", "Upper 4", "layer Plate"}));
     EXPECT_EQ(RunHost({"--quiet", "--weight-maps", output, input}).errors, "");
+}
+
+// What each layer of a written file holds: its name, its points, and its
+// weight maps by name, each with its entries.
+struct Layer {
+    std::string name;
+    size_t points = 0;
+    std::map<std::string, std::vector<std::pair<uint32_t, float>>> maps;
+    size_t mapChunks = 0;
+};
+
+std::vector<Layer> Layers(const std::string &file) {
+    std::vector<Layer> layers;
+    for (const std::string &chunk : Chunks(file)) {
+        if (chunk.compare(0, 4, "LAYR") == 0) layers.push_back({chunk.substr(24, chunk.find('\0', 24) - 24)});
+        if (layers.empty()) continue;
+        if (chunk.compare(0, 4, "PNTS") == 0) layers.back().points += (chunk.size() - 8) / 12;
+        if (IsWeightMap(chunk)) {
+            layers.back().maps[MapName(chunk)] = MapEntries(chunk);
+            ++layers.back().mapChunks;
+        }
+    }
+    return layers;
+}
+
+// A layer of a bone from (x, 0, 0) up, in a box of skin, as LWO2 chunks.
+std::string BoneInABox(const std::string &name, float x, uint32_t surface) {
+    std::string points = F4(x) + F4(0) + F4(0) + F4(x) + F4(1) + F4(0) + F4(x + 0.1f) + F4(0) + F4(0);
+    for (int corner = 0; corner < 8; ++corner)
+        points += F4(x + (corner & 1 ? 0.2f : -0.2f)) + F4(corner & 2 ? 1.0f : 0.0f) + F4(corner & 4 ? 0.2f : -0.2f);
+    std::string faces = "FACE" + U2(3) + VX(0) + VX(1) + VX(2);
+    const uint32_t box[6][4] = {{3, 4, 6, 5}, {7, 9, 10, 8}, {3, 7, 8, 4}, {5, 6, 10, 9}, {3, 5, 9, 7}, {4, 8, 10, 6}};
+    for (const auto &b : box) faces += U2(4) + VX(b[0]) + VX(b[1]) + VX(b[2]) + VX(b[3]);
+    std::string surfaces = "SURF";
+    for (uint32_t polygon = 0; polygon < 7; ++polygon) surfaces += VX(polygon) + U2(polygon == 0 ? surface : 0);
+    return Chunk("LAYR", U2(surface) + U2(0) + F4(0) + F4(0) + F4(0) + S0(name)) + Chunk("PNTS", points) +
+           Chunk("POLS", faces) + Chunk("PTAG", surfaces);
+}
+
+// Each object of the files given gets its layer, its bones' maps once,
+// indexing its own points, and keeps its painted maps that name no bone;
+// an object without bones keeps its layer and is named in a note.
+TEST(WeightMaps, eachObjectGetsItsOwnLayerAndMapsAndKeepsItsOtherPaintedMaps) {
+    const std::string directory = ::testing::TempDir();
+    const std::string twoLayers = directory + "layers.lwo", rigger = directory + "painted.lwo",
+                      second = directory + "second.obj", plain = directory + "plain.obj";
+    std::ofstream(twoLayers, std::ios::binary)
+        << vexil_host::Form(Chunk("TAGS", S0("Skin") + S0("Near") + S0("Far")) + BoneInABox("Near", 0, 1) + BoneInABox("Far", 5, 2));
+    std::string all;
+    for (const std::string &chunk : RiggersChunks()) all += chunk;
+    std::ofstream(rigger, std::ios::binary) << vexil_host::Form(all);
+    std::ofstream(second, std::ios::binary) << "o Second\nv 0 0 0\nv 0 1 0\nv 0.1 0 0\nv 0 2 0\nv 0.1 1 0\n"
+                                               "usemtl A\nf 1 2 3\nusemtl B\nf 2 4 5\n"
+                                               "v -1 0 -1\nv 1 0 -1\nv 1 2 1\nv -1 2 1\nusemtl Skin\nf 6 7 8 9\n";
+    std::ofstream(plain, std::ios::binary) << "o Plain\nv 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\nf 1 2 3 4\n";
+    const struct {
+        const char *what;
+        std::vector<std::string> files;
+        // Per layer: its name, its maps' names, and how many points its
+        // bone maps weigh together.
+        std::vector<std::tuple<std::string, std::vector<std::string>, size_t>> layers;
+        std::string note;
+    } rows[] = {
+        {"one LWO2 file of two layers", {twoLayers}, {{"Near", {"Near"}, 8}, {"Far", {"Far"}, 8}}, ""},
+        {"three files, one of them painted, one with no bones",
+         {rigger, second, plain},
+         {{"painted", {"Far", "Lower", "Other", "Upper"}, 8}, {"Second", {"A", "B"}, 4}, {"Plain", {}, 0}},
+         "object 'Plain' has no bones, so it gets no weight maps"},
+    };
+    for (const auto &row : rows) {
+        std::string output = directory + "layers_maps.lwo";
+        std::vector<std::string> arguments = {"--weight-maps", output};
+        arguments.insert(arguments.end(), row.files.begin(), row.files.end());
+        Outcome run = RunHost(arguments);
+        ASSERT_EQ(run.status, vexil_host::kExitDone) << row.what << ": " << run.errors;
+        EXPECT_NE(run.errors.find(row.note), std::string::npos) << row.what << ": " << run.errors;
+        std::vector<Layer> got = Layers(ReadFile(output));
+        ASSERT_EQ(got.size(), row.layers.size()) << row.what;
+        for (size_t l = 0; l < got.size(); ++l) {
+            const auto &[name, maps, weighed] = row.layers[l];
+            EXPECT_EQ(got[l].name, name) << row.what;
+            std::vector<std::string> names;
+            std::set<uint32_t> points;
+            for (const auto &[map, entries] : got[l].maps) {
+                names.push_back(map);
+                for (const auto &[point, weight] : entries) {
+                    EXPECT_LT(point, got[l].points) << row.what << ": layer " << name << " map " << map;
+                    if (map != "Other") points.insert(point);
+                }
+            }
+            EXPECT_EQ(names, maps) << row.what << ": layer " << name;
+            EXPECT_EQ(got[l].mapChunks, maps.size()) << row.what << ": layer " << name << ", a map written twice";
+            EXPECT_EQ(points.size(), weighed) << row.what << ": layer " << name;
+        }
+    }
+}
+
+// Bones whose weight maps have one name share the map: each point takes
+// the weights of both, added.
+TEST(WeightMaps, bonesOfOneMapNameShareTheMapTheirWeightsAdded) {
+    vexil_host::Scene scene;
+    auto mesh = std::make_unique<vexil_host::Mesh>();
+    for (int i = 0; i < 8; ++i) mesh->AddPoint(std::cos(i * 0.785f), 0, std::sin(i * 0.785f));
+    LWItemID object = scene.AddObject("Ring", std::move(mesh));
+    LWItemID first = scene.AddBone(object, nullptr, "Left"), other = scene.AddBone(object, first, "Right");
+    scene.Find(first)->bone.weightMap = scene.Find(other)->bone.weightMap = "Shared";
+    vexil_host::SkinWeights weights;
+    weights.bones = {{scene.Find(first), {}, -1}, {scene.Find(other), {}, 0}};
+    for (uint32_t point = 0; point < 8; ++point) {
+        weights.skin.points.push_back(point);
+        vexil_host::Influences both;
+        both.bone = {point % 2, 1 - point % 2, 0, 0};
+        both.weight = {0.5f, 0.5f, 0, 0};
+        weights.influences.push_back(both);
+    }
+    std::vector<vexil_host::WeightMap> maps = vexil_host::BoneWeightMaps(scene, *scene.Find(object), weights);
+    ASSERT_EQ(maps.size(), 1u);
+    EXPECT_EQ(maps[0].name, "Shared");
+    ASSERT_EQ(maps[0].points.size(), 8u);
+    for (size_t i = 0; i < 8; ++i) EXPECT_EQ(maps[0].weights[i], 1.0f) << "point " << maps[0].points[i];
 }
 
 }  // namespace
