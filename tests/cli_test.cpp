@@ -2,7 +2,9 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -220,6 +222,57 @@ TEST(HostProgram, drawsEveryNameWhereNoOtherNameLiesOrSaysWhy) {
             EXPECT_EQ(picture.find("left out"), std::string::npos) << c.mesh;
         else
             EXPECT_NE(picture.find(std::to_string(leftOut) + " names were left out"), std::string::npos) << c.mesh;
+    }
+}
+
+// The files in `folder`, by name.
+std::set<std::string> FilesIn(const std::string &folder) {
+    std::set<std::string> names;
+    for (const auto &entry : std::filesystem::directory_iterator(folder)) names.insert(entry.path().filename().string());
+    return names;
+}
+
+// --beside writes each file's picture and page with that file's objects
+// alone; with no file given, and nothing to read, it writes nothing: not
+// beside the bundled example, not beside the program.
+TEST(HostProgram, besideWritesEachFilesOwnObjectsAndNothingWithoutAFile) {
+    const std::string bone = "v 0 0 0\nv 0 1 0\nv 0.1 0 0\nv -0.2 0 -0.2\nv 0.2 0 -0.2\nv 0.2 1 0.2\nv -0.2 1 0.2\n"
+                             "usemtl Skin\nf 4 5 6 7\nusemtl ";
+    const std::string first = WriteTemp("first.obj", "o First\n" + bone + "FirstBone\nf 1 2 3\n"),
+                      second = WriteTemp("second.obj", "o Second\n" + bone + "SecondBone\nf 1 2 3\n");
+    const std::string examples = VEXIL_EXAMPLES_DIR;
+    const std::string program = std::filesystem::path(VEXIL_HOST_PATH).parent_path().string();
+    const struct {
+        const char *what;
+        std::string arguments;
+        std::vector<std::pair<std::string, std::string>> beside;  // file stem, its object
+    } rows[] = {
+        {"two files", "--quiet --beside \"" + first + "\" \"" + second + "\"",
+         {{first.substr(0, first.size() - 4), "First"}, {second.substr(0, second.size() - 4), "Second"}}},
+#if defined(_WIN32)
+        {"no file, and nothing on standard input", "--quiet --beside <NUL", {}},
+#else
+        {"no file, and nothing on standard input", "--quiet --beside </dev/null", {}},
+#endif
+    };
+    for (const auto &row : rows) {
+        const std::set<std::string> inExamples = FilesIn(examples), besideProgram = FilesIn(program);
+        EXPECT_EQ(RunHost(row.arguments).status, 0) << row.what;
+        EXPECT_EQ(FilesIn(examples), inExamples) << row.what << ": written beside the bundled example";
+        EXPECT_EQ(FilesIn(program), besideProgram) << row.what << ": written beside the program";
+        for (const auto &[stem, object] : row.beside) {
+            for (const char *kind : {".vexil.glb", ".vexil.lwo"})
+                EXPECT_FALSE(ReadFile(stem + kind).empty()) << row.what << ": " << stem << kind;
+            std::string picture = ReadFile(stem + ".vexil.svg"), page = ReadFile(stem + ".vexil.html");
+            for (const auto &[otherStem, other] : row.beside) {
+                bool own = other == object;
+                EXPECT_EQ(picture.find(">" + other + " ("), own ? picture.find(">" + object + " (") : std::string::npos)
+                    << row.what << ": " << stem << ".vexil.svg and object " << other;
+                EXPECT_EQ(page.find("\"object\":\"" + other + "\"") != std::string::npos, own)
+                    << row.what << ": " << stem << ".vexil.html and object " << other;
+            }
+            EXPECT_NE(picture.find(">" + object + " ("), std::string::npos) << row.what;
+        }
     }
 }
 
