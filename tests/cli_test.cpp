@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <map>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -222,6 +223,91 @@ TEST(HostProgram, drawsEveryNameWhereNoOtherNameLiesOrSaysWhy) {
             EXPECT_EQ(picture.find("left out"), std::string::npos) << c.mesh;
         else
             EXPECT_NE(picture.find(std::to_string(leftOut) + " names were left out"), std::string::npos) << c.mesh;
+    }
+}
+
+// What a picture draws: each view's square, and in it the skin's dots and
+// the bones' wedges, each with its fill.
+struct DrawnView {
+    double left, top, size;
+    std::vector<std::array<double, 2>> dots;
+    std::vector<std::string> dotFills;
+    std::vector<std::array<double, 6>> wedges;  // three corners: joint side, tip, joint side
+    std::vector<std::string> wedgeFills;
+};
+
+std::vector<DrawnView> DrawnViews(const std::string &svg) {
+    auto number = [&](size_t at, const std::string &name) { return std::stod(svg.substr(svg.find(name + "='", at) + name.size() + 2)); };
+    auto fill = [&](size_t at) { size_t from = svg.find("fill='", at) + 6; return svg.substr(from, svg.find('\'', from) - from); };
+    std::vector<DrawnView> views;
+    for (size_t at = 0; (at = svg.find('<', at)) != std::string::npos; ++at) {
+        if (svg.compare(at, 6, "<rect ") == 0 && svg.find("fill='#fafafa'", at) < svg.find('>', at))
+            views.push_back({number(at, "x"), number(at, "y"), number(at, "width"), {}, {}, {}, {}});
+        else if (views.empty())
+            continue;
+        else if (svg.compare(at, 8, "<circle ") == 0 && svg.find("class='skin'", at) < svg.find('>', at)) {
+            views.back().dots.push_back({number(at, "cx"), number(at, "cy")});
+            views.back().dotFills.push_back(fill(at));
+        } else if (svg.compare(at, 9, "<polygon ") == 0 && svg.find("class='bone'", at) < svg.find('>', at)) {
+            std::array<double, 6> corners;
+            std::istringstream points(svg.substr(svg.find("points='", at) + 8));
+            char comma;
+            for (int k = 0; k < 3; ++k) points >> corners[2 * k] >> comma >> corners[2 * k + 1];
+            views.back().wedges.push_back(corners);
+            views.back().wedgeFills.push_back(fill(at));
+        }
+    }
+    return views;
+}
+
+// Each skin point is drawn in the colour of the bone that weighs it most,
+// and every view fits the skin as well as the bones.
+TEST(HostProgram, drawsEachSkinPointInItsHeaviestBonesColourInsideEveryView) {
+    // A limb of two bones up the middle of a tube twice as long as they.
+    std::ostringstream tube;
+    tube << "o Limb\nv 0 0 0\nv 0 1 0\nv 0.1 0 0\nv 0 2 0\nv 0.1 1 0\nusemtl Upper\nf 1 2 3\nusemtl Lower\nf 2 4 5\n";
+    const int sides = 12, rings = 61;
+    for (int ring = 0; ring < rings; ++ring)
+        for (int side = 0; side < sides; ++side)
+            tube << "v " << 0.2 * std::cos(side * 6.2832 / sides) << " " << -1.5 + 0.1 * ring << " "
+                 << 0.2 * std::sin(side * 6.2832 / sides) << "\n";
+    tube << "usemtl Skin\n";
+    for (int ring = 0; ring + 1 < rings; ++ring)
+        for (int side = 0; side < sides; ++side) {
+            int a = 6 + ring * sides + side, b = 6 + ring * sides + (side + 1) % sides;
+            tube << "f " << a << " " << b << " " << b + sides << " " << a + sides << "\n";
+        }
+    const struct {
+        const char *what;
+        std::string mesh;
+        bool limb;  // its front view's dots checked against the limb's bones
+    } rows[] = {{"a limb in a long tube", "\"" + WriteTemp("tube.obj", tube.str()) + "\"", true},
+                {"the biped in its skin", Example("biped_skin.obj"), false}};
+    for (const auto &row : rows) {
+        std::vector<DrawnView> views = DrawnViews(RunHost("--quiet --svg - " + row.mesh).output);
+        ASSERT_EQ(views.size(), 3u) << row.what;
+        for (const DrawnView &view : views) {
+            EXPECT_FALSE(view.dots.empty()) << row.what;
+            for (const auto &dot : view.dots)
+                EXPECT_TRUE(dot[0] >= view.left && dot[0] <= view.left + view.size && dot[1] >= view.top &&
+                            dot[1] <= view.top + view.size)
+                    << row.what << ": a skin point outside its view at " << dot[0] << ", " << dot[1];
+        }
+        if (!row.limb) continue;
+        // Front view: Upper's wedge first, then Lower's, from its joint up.
+        const DrawnView &front = views[0];
+        ASSERT_EQ(front.wedges.size(), 2u);
+        const auto &lower = front.wedges[1];
+        double joint = (lower[1] + lower[5]) / 2, unit = joint - lower[3];
+        ASSERT_GT(unit, 0);
+        size_t checked = 0;
+        for (size_t i = 0; i < front.dots.size(); ++i) {
+            double above = (joint - front.dots[i][1]) / unit;  // in bone lengths
+            if (std::fabs(above) < 0.5) continue;
+            EXPECT_EQ(front.dotFills[i], front.wedgeFills[above > 0 ? 1 : 0]) << row.what << ": a point " << above << " above the knee";
+            ++checked;
+        }
+        EXPECT_GT(checked, 500u);
     }
 }
 
