@@ -15,13 +15,15 @@ Influences HeaviestFour(std::vector<BoneWeight> &weights) {
                       });
     // Weights already scaled as this writes them stay as they are, so that
     // weights written out and read back come back the same. The one that
-    // took the remainder may have come out lighter than the others.
+    // took the remainder may have come out lighter than the others, by its
+    // rounding alone: weights that sum to 1 by chance, the lightest taken
+    // for the remainder, are put in order.
     if (count == weights.size()) {
         for (size_t first = 0; first < count; ++first) {
             float others = 0;
             for (size_t i = count; i-- > 0;)
                 if (i != first) others += weights[i].weight;
-            if (1.0f - others != weights[first].weight) continue;
+            if (1.0f - others != weights[first].weight || weights[first].weight < weights[0].weight - 1e-6f) continue;
             influences.bone[0] = weights[first].bone, influences.weight[0] = weights[first].weight;
             for (size_t i = 0, at = 1; i < count; ++i)
                 if (i != first) influences.bone[at] = weights[i].bone, influences.weight[at++] = weights[i].weight;
