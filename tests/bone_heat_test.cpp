@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numeric>
 #include <random>
 #include <vector>
 
@@ -107,10 +108,12 @@ void ExpectWellFormed(const HeatOutcome &outcome, size_t points, size_t bones, c
 // The same equations, solved densely, for a skin of one closed part (so
 // that every bone may warm it) and rigs with no chain: the cotangent
 // Laplacian with its weights kept within [1e-3, 1e3], each point's area a
-// third of its triangles', and heat 4 k / d² from the k nearest bones
-// (distance lengthened by how far the skin faces away, and measured to a
-// bone with several children also along spokes three quarters of the way
-// to their joints) that the point sees, by testing every triangle. Then
+// third of its triangles', and heat 4 s / d² from the nearest bones that
+// the point sees, by testing every triangle: each bone up to 3% farther
+// than the nearest takes a share falling from 1 to 0 over those 3%, s
+// their sum (distance lengthened by how far the skin faces away, and
+// measured to a bone with several children also along spokes three
+// quarters of the way to their joints). Then
 // (L + A H) w = A H p by Gaussian elimination; of each point's four
 // heaviest weights those under 0.025 are dropped and those under 0.05
 // faded, the rest scaled to sum 1.
@@ -193,8 +196,10 @@ std::vector<std::vector<double>> DenseHeat(const Skin &skin, const std::vector<B
             }
         double least = *std::min_element(distance.begin(), distance.end());
         std::vector<size_t> warm;
+        std::vector<double> share;
         for (size_t k = 0; k < b; ++k) {
-            if (distance[k] > least * (1 + 1e-4)) continue;
+            double near = least > 0 ? 1 - (distance[k] - least) / (0.03 * least) : distance[k] == 0 ? 1 : 0;
+            if (!(near > 0)) continue;
             bool seen = true;
             Vec along = sub(nearest[k], P(i));
             for (size_t t = 0; t < skin.triangles.size() && seen; t += 3) {
@@ -208,13 +213,14 @@ std::vector<std::vector<double>> DenseHeat(const Skin &skin, const std::vector<B
                 double v = dot(along, q) / det, r = dot(e2, q) / det;
                 seen = !(u >= 0 && u <= 1 && v >= 0 && u + v <= 1 && r > 1e-4 && r < 1 - 1e-4);
             }
-            if (seen) warm.push_back(k);
+            if (seen) warm.push_back(k), share.push_back(near);
         }
         if (warm.empty()) continue;
+        double shares = std::accumulate(share.begin(), share.end(), 0.0);
         double d = std::max(least, 5e-5 * extent);
-        double heat = area[i] * 4 * static_cast<double>(warm.size()) / (d * d);
+        double heat = area[i] * 4 * shares / (d * d);
         A[i][i] += heat;
-        for (size_t k : warm) right[k][i] += heat / static_cast<double>(warm.size());
+        for (size_t w = 0; w < warm.size(); ++w) right[warm[w]][i] += heat * share[w] / shares;
     }
     // Painted points hold their weights.
     for (size_t i = 0; i < painted.size(); ++i) {

@@ -16,8 +16,10 @@ constexpr double kHeat = 4;
 // How much more a chain's places are warmed, so that they keep the chain's
 // blend.
 constexpr double kChainHeat = 100;
-// Bones this much farther than the nearest count as equally near.
-constexpr double kTie = 1e-4;
+// Bones up to this share farther than the nearest share its heat, the
+// nearer the more: a place at a joint, or a skin cut into triangles one way
+// or the other, does not jump from one bone to the next.
+constexpr double kTie = 0.03;
 // A segment to a bone that passes within this share of its length of its
 // ends does not count as crossing the skin there.
 constexpr double kSightMargin = 1e-4;
@@ -122,7 +124,8 @@ HeatSources Warm(const Places &places, const std::vector<Point3> &normals, const
     std::vector<double> boneDistance(bones.size());
     std::vector<double> distance(bones.size());
     std::vector<Point3> nearest(bones.size());
-    std::vector<uint32_t> warming, nearestBones, candidates;
+    std::vector<uint32_t> warming, candidates;
+    std::vector<double> share;
     const double closest = 5e-5 * extent;
     for (size_t place = 0; place < count; ++place) {
         heat.first[place] = static_cast<uint32_t>(heat.shares.size());
@@ -165,22 +168,32 @@ HeatSources Warm(const Places &places, const std::vector<Point3> &normals, const
             least = std::min(least, distance[b]);
         }
         if (!std::isfinite(least)) continue;
-        nearestBones.clear();
-        for (uint32_t b : candidates)
-            if (distance[b] <= least * (1 + kTie)) nearestBones.push_back(b);
+        // The bones near the nearest share its heat, the nearer the more.
         warming.clear();
-        for (uint32_t b : nearestBones)
-            if (ignoreVisibility || !tree.Crosses(p, nearest[b], kSightMargin)) warming.push_back(b);
+        share.clear();
+        double shares = 0;
+        for (uint32_t b : candidates) {
+            double near = least > 0 ? 1 - (distance[b] - least) / (kTie * least) : distance[b] == 0 ? 1 : 0;
+            if (!(near > 0) || (!ignoreVisibility && tree.Crosses(p, nearest[b], kSightMargin))) continue;
+            warming.push_back(b);
+            share.push_back(near);
+            shares += near;
+        }
         if (warming.empty()) continue;
         double d = std::max(least, closest);
-        heat.strength[place] = kHeat * static_cast<double>(warming.size()) / (d * d);
-        const RigShape::Link &link = shape.chain[warming[0]];
-        if (warming.size() == 1 && link.inChain) {
-            heat.strength[place] *= kChainHeat;
-            ChainShares(link, warming[0], Along(own[warming[0]], p), heat.shares);
+        heat.strength[place] = kHeat * shares / (d * d);
+        // A place of a chain takes the chain's blend, where no bone but the
+        // nearest's neighbours in the chain is near.
+        size_t first = static_cast<size_t>(std::max_element(share.begin(), share.end()) - share.begin());
+        const RigShape::Link &link = shape.chain[warming[first]];
+        bool alongChain = link.inChain;
+        for (uint32_t b : warming) alongChain = alongChain && (b == warming[first] || b == link.before || b == link.after);
+        if (alongChain) {
+            heat.strength[place] = kHeat * kChainHeat / (d * d);
+            ChainShares(link, warming[first], Along(own[warming[first]], p), heat.shares);
             continue;
         }
-        for (uint32_t b : warming) heat.shares.push_back({b, 1.0 / static_cast<double>(warming.size())});
+        for (size_t i = 0; i < warming.size(); ++i) heat.shares.push_back({warming[i], share[i] / shares});
     }
     heat.first[count] = static_cast<uint32_t>(heat.shares.size());
     return heat;
