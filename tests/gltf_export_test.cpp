@@ -9,6 +9,7 @@
 #include <fstream>
 #include <map>
 #include <random>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -530,6 +531,77 @@ std::string Quad(float x, float y, float z, int &points, const std::string &surf
          << "\nf " << points + 1 << " " << points + 2 << " " << points + 3 << " " << points + 4 << "\n";
     points += 4;
     return text.str();
+}
+
+// Each quadrangle of `obj` cut in two along one diagonal or the other.
+std::string Triangulated(const std::string &obj, int diagonal) {
+    std::istringstream lines(obj);
+    std::ostringstream triangles;
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream words(line);
+        std::string kind, corner[4], extra;
+        words >> kind >> corner[0] >> corner[1] >> corner[2] >> corner[3];
+        if (kind != "f" || corner[3].empty() || (words >> extra)) {
+            triangles << line << "\n";
+            continue;
+        }
+        const int a = diagonal, b = a + 1, c = a + 2, d = (a + 3) % 4;
+        triangles << "f " << corner[a] << " " << corner[b] << " " << corner[c] << "\nf " << corner[a] << " " << corner[c]
+                  << " " << corner[d] << "\n";
+    }
+    return triangles.str();
+}
+
+// A skin of triangles is weighed as its form in quadrangles, each
+// quadrangle cut in two along either diagonal.
+TEST(GltfExport, aSkinOfTrianglesIsWeighedAsItsQuadrangles) {
+    std::ifstream in(VEXIL_EXAMPLES_DIR "/biped_skin.obj", std::ios::binary);
+    std::string biped((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // A bent limb in a tube that bulges, so that no quadrangle is square.
+    std::ostringstream limb;
+    limb << "o Limb\nv 0 0 0\nv 0 1 0\nv 0.1 0 0\nv 0.6 1.8 0\nv 0.1 1 0\nusemtl Upper\nf 1 2 3\nusemtl Lower\nf 2 4 5\n";
+    const int sides = 10, rings = 41;
+    for (int ring = 0; ring < rings; ++ring) {
+        double t = ring / 20.0, x = t <= 1 ? 0 : 0.6 * (t - 1), y = t <= 1 ? t : 1 + 0.8 * (t - 1);
+        double radius = 0.2 + 0.05 * std::sin(ring * 0.9);
+        for (int side = 0; side < sides; ++side) {
+            double angle = side * 6.2832 / sides;
+            limb << "v " << x + radius * std::cos(angle) << " " << y << " " << radius * std::sin(angle) << "\n";
+        }
+    }
+    limb << "usemtl Skin\n";
+    for (int ring = 0; ring + 1 < rings; ++ring)
+        for (int side = 0; side < sides; ++side) {
+            int a = 6 + ring * sides + side, b = 6 + ring * sides + (side + 1) % sides;
+            limb << "f " << a << " " << b << " " << b + sides << " " << a + sides << "\n";
+        }
+    const std::string directory = ::testing::TempDir();
+    for (const auto &[what, quadrangles] : {std::pair<std::string, std::string>{"the biped's skin", biped}, {"a limb", limb.str()}}) {
+        std::ofstream(directory + "quadrangles.obj", std::ios::binary) << quadrangles;
+        RunHost({"--weights", "auto", "--gltf", directory + "quadrangles.glb", directory + "quadrangles.obj"});
+        std::map<Point, std::map<std::string, double>> reference = WeightsByPlace(directory + "quadrangles.glb");
+        ASSERT_GT(reference.size(), 400u) << what;
+        for (int diagonal : {0, 1}) {
+            std::ofstream(directory + "triangles.obj", std::ios::binary) << Triangulated(quadrangles, diagonal);
+            RunHost({"--weights", "auto", "--gltf", directory + "triangles.glb", directory + "triangles.obj"});
+            std::map<Point, std::map<std::string, double>> got = WeightsByPlace(directory + "triangles.glb");
+            ASSERT_EQ(got.size(), reference.size()) << what << ", diagonal " << diagonal;
+            double total = 0;
+            for (const auto &[place, weights] : reference) {
+                const auto &other = got[place];
+                std::set<std::string> bones;
+                for (const auto &entry : weights) bones.insert(entry.first);
+                for (const auto &entry : other) bones.insert(entry.first);
+                double off = 0;
+                for (const std::string &bone : bones)
+                    off += std::fabs((weights.count(bone) ? weights.at(bone) : 0) - (other.count(bone) ? other.at(bone) : 0)) / 2;
+                EXPECT_LE(off, 0.1) << what << ", diagonal " << diagonal << ": the point at " << place[0] << ", " << place[1]
+                                    << ", " << place[2];
+                total += off;
+            }
+            EXPECT_LE(total / static_cast<double>(reference.size()), 0.02) << what << ", diagonal " << diagonal;
+        }
+    }
 }
 
 TEST(GltfExport, nearestBoneRulesHoldPastTheirEdges) {
