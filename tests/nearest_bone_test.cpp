@@ -67,30 +67,39 @@ TEST(NearestBone, agreesWithMeasuringEverySegment) {
 
 // Skin far from every bone, where the distances differ little and the
 // cubes keep few candidates: still the truly nearest, in every direction
-// and at every distance from 20 to 20,000 units.
+// and at every distance from 20 to 20,000 units. Pruning the candidates a
+// little too hard misses one point in tens of thousands, and only a row of
+// many points finds it.
 TEST(NearestBone, findsTheTrulyNearestFarFromTheSkeleton) {
-    std::mt19937 random(3);
-    std::uniform_real_distribution<float> unit(-1.0f, 1.0f);
-    for (int rig = 0; rig < 50; ++rig) {
-        // Bones pointing out from a small ball, some far out: from far
-        // away many are nearly equally near, and the tips reach furthest.
-        std::vector<BoneSegment> segments;
-        for (int b = 0; b < 100; ++b) {
-            std::array<double, 3> at = {unit(random), unit(random), unit(random)};
-            double length = std::hypot(at[0], at[1], at[2]), reach = b % 10 == 0 ? 10 : 1.05;
-            for (double &c : at) c /= 2 * length;
-            segments.push_back({at, {at[0] * reach, at[1] * reach, at[2] * reach}});
+    const struct {
+        uint32_t seed, pointsPerRig;
+    } rows[] = {{3, 400}, {3, 6000}};
+    for (const auto &row : rows) {
+        std::mt19937 random(row.seed);
+        std::uniform_real_distribution<float> unit(-1.0f, 1.0f);
+        size_t wrong = 0;
+        for (int rig = 0; rig < 50; ++rig) {
+            // Bones pointing out from a small ball, some far out: from far
+            // away many are nearly equally near, and the tips reach furthest.
+            std::vector<BoneSegment> segments;
+            for (int b = 0; b < 100; ++b) {
+                std::array<double, 3> at = {unit(random), unit(random), unit(random)};
+                double length = std::hypot(at[0], at[1], at[2]), reach = b % 10 == 0 ? 10 : 1.05;
+                for (double &c : at) c /= 2 * length;
+                segments.push_back({at, {at[0] * reach, at[1] * reach, at[2] * reach}});
+            }
+            // The box the skin fills reaches far out, as a scene's ground does.
+            NearestBone nearest(segments, {-2000, -2000, -2000}, {2000, 2000, 2000});
+            for (uint32_t p = 0; p < row.pointsPerRig; ++p) {
+                std::array<float, 3> direction = {unit(random), unit(random), unit(random)};
+                float length = std::hypot(direction[0], direction[1], direction[2]);
+                float distance = 20 * std::pow(1000.0f, (unit(random) + 1) / 2);
+                std::array<float, 3> point;
+                for (int k = 0; k < 3; ++k) point[k] = direction[k] / length * distance;
+                wrong += nearest.Find(point) != Literal(segments, point);
+            }
         }
-        // The box the skin fills reaches far out, as a scene's ground does.
-        NearestBone nearest(segments, {-2000, -2000, -2000}, {2000, 2000, 2000});
-        for (int p = 0; p < 400; ++p) {
-            std::array<float, 3> direction = {unit(random), unit(random), unit(random)};
-            float length = std::hypot(direction[0], direction[1], direction[2]);
-            float distance = 20 * std::pow(1000.0f, (unit(random) + 1) / 2);
-            std::array<float, 3> point;
-            for (int k = 0; k < 3; ++k) point[k] = direction[k] / length * distance;
-            ASSERT_EQ(nearest.Find(point), Literal(segments, point)) << "rig " << rig << " point " << p;
-        }
+        EXPECT_EQ(wrong, 0u) << row.pointsPerRig << " points a rig";
     }
 }
 
