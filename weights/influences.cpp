@@ -4,6 +4,21 @@
 
 namespace vexil_host {
 
+namespace {
+
+// The weight that took the remainder, first, may have come out lighter than
+// those after it by its rounding alone: it moves back behind them, so that
+// the heaviest still come first.
+Influences HeaviestFirst(Influences influences) {
+    for (size_t i = 0; i + 1 < 4 && influences.weight[i + 1] > influences.weight[i]; ++i) {
+        std::swap(influences.weight[i], influences.weight[i + 1]);
+        std::swap(influences.bone[i], influences.bone[i + 1]);
+    }
+    return influences;
+}
+
+}  // namespace
+
 Influences HeaviestFour(std::vector<BoneWeight> &weights) {
     Influences influences;
     size_t count = std::min<size_t>(weights.size(), 4);
@@ -27,7 +42,7 @@ Influences HeaviestFour(std::vector<BoneWeight> &weights) {
             influences.bone[0] = weights[first].bone, influences.weight[0] = weights[first].weight;
             for (size_t i = 0, at = 1; i < count; ++i)
                 if (i != first) influences.bone[at] = weights[i].bone, influences.weight[at++] = weights[i].weight;
-            return influences;
+            return HeaviestFirst(influences);
         }
     }
     double sum = 0;
@@ -40,7 +55,7 @@ Influences HeaviestFour(std::vector<BoneWeight> &weights) {
     }
     influences.bone[0] = weights[0].bone;
     influences.weight[0] = 1.0f - rest;
-    return influences;
+    return HeaviestFirst(influences);
 }
 
 }  // namespace vexil_host

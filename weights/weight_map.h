@@ -34,8 +34,9 @@ struct BoneWeight {
 };
 
 // The four heaviest of `weights` (all above 0) scaled to sum 1, the
-// heaviest taking what the others leave so that the sum is 1 in float.
-// Reorders `weights`. None for an empty list.
+// heaviest taking what the others leave so that the sum is 1 in float, and
+// still first unless that left it lighter than the next by rounding; then
+// it moves behind them. Reorders `weights`. None for an empty list.
 Influences HeaviestFour(std::vector<BoneWeight> &weights);
 
 }  // namespace vexil_host
