@@ -508,6 +508,9 @@ TEST(BoneHeat, copesWithMeshesAsArtistsMakeThem) {
         std::vector<int32_t> parents = {};
         // Points [from, to) must take at most 0.01 from bones [first, last).
         std::vector<std::array<uint32_t, 4>> never = {};
+        // At most a tenth of the points follow one bone alone, and some
+        // follow four.
+        bool blends = false;
     };
     std::vector<Row> rows;
     // Two legs, each its own closed tube, touching along the inner thigh
@@ -644,6 +647,16 @@ TEST(BoneHeat, copesWithMeshesAsArtistsMakeThem) {
         rows.push_back(std::move(row));
     }
     {
+        // A tube no part of which sees a bone: its bones lie past both of
+        // its closed ends. Its points still blend, nearest to farthest.
+        Row row{"bones past both ends", {}, {}, {}};
+        AddTube(row.skin, {{0, 0, 0}, {0, 1, 0}}, 0.1f, 8, 20);
+        row.bones = {{{0.05, -0.3, 0}, {0.05, -0.1, 0}}, {{-0.05, -0.3, 0}, {-0.05, -0.1, 0}},
+                     {{0, 1.1, 0.05}, {0, 1.3, 0.05}}, {{0, 1.1, -0.05}, {0, 1.3, -0.05}}};
+        row.blends = true;
+        rows.push_back(std::move(row));
+    }
+    {
         // A skin around no bone at all, the bones far outside it.
         Row row{"bones outside the skin", {}, {{{5, 0, 0}, {5, 1, 0}}, {{-5, 0, 0}, {-5, 1, 0}}}, {}};
         AddTube(row.skin, {{0, 0, 0}, {0, 1, 0}}, 0.2f);
@@ -655,6 +668,17 @@ TEST(BoneHeat, copesWithMeshesAsArtistsMakeThem) {
         if (!outcome.solved) continue;
         for (const auto &[from, to, bone] : row.only)
             for (uint32_t p = from; p < to; ++p) EXPECT_EQ(WeightOf(outcome.influences[p], bone), 1.0) << row.what << " point " << p;
+        if (row.blends) {
+            size_t rigid = 0, most = 0;
+            for (const Influences &influences : outcome.influences) {
+                rigid += influences.weight[0] >= 0.999f;
+                size_t bones = 0;
+                for (float weight : influences.weight) bones += weight > 0;
+                most = std::max(most, bones);
+            }
+            EXPECT_LE(rigid, outcome.influences.size() / 10) << row.what << ": points that follow one bone";
+            EXPECT_EQ(most, 4u) << row.what << ": the most bones a point follows";
+        }
         for (const auto &[from, to, first, last] : row.never)
             for (uint32_t p = from; p < to; ++p)
                 for (uint32_t bone = first; bone < last; ++bone)
