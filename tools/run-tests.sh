@@ -31,8 +31,10 @@ fi
 echo "== tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S "$root" -B "$root/build-asan" -G Ninja -DVEXIL_SANITIZE=ON -DVEXIL_BUILD_BENCHMARKS=OFF
 cmake --build "$root/build-asan"
+# The rows on meshes of hundreds of thousands of points run in the native
+# suite alone.
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-  ctest --test-dir "$root/build-asan" --output-on-failure -j2
+  VEXIL_LEAVE_OUT_LARGE_MESHES=1 ctest --test-dir "$root/build-asan" --output-on-failure -j2
 
 echo "== fuzzing"
 CXX=clang++-14 cmake -S "$root" -B "$root/build-fuzz" -G Ninja -DVEXIL_BUILD_FUZZERS=ON \
@@ -58,7 +60,7 @@ cmake --build "$root/build-windows"
 # Create the wine prefix once, before tests race to create it.
 wineboot --init >/dev/null 2>&1 || true
 wineserver -w
-ctest --test-dir "$root/build-windows" --output-on-failure -j2
+VEXIL_LEAVE_OUT_LARGE_MESHES=1 ctest --test-dir "$root/build-windows" --output-on-failure -j2
 
 echo "== the Windows package: the same bytes twice, its version, and run from its own folder"
 zip="$("$here/package.sh" | tail -n 1)"
