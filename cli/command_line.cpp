@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -70,6 +71,14 @@ double ParseReal(const std::string &option, const std::string &text) {
 }
 
 }  // namespace
+
+std::vector<std::string> ConsoleArguments(unsigned consoleProcesses, bool inputIsConsole, bool outputIsConsole,
+                                          std::vector<std::string> arguments) {
+    bool dropped = consoleProcesses == 1 && inputIsConsole && outputIsConsole;
+    if (dropped && std::find(arguments.begin(), arguments.end(), "--beside") == arguments.end())
+        arguments.insert(arguments.begin(), "--beside");
+    return arguments;
+}
 
 bool EndsWith(const std::string &name, const std::string &extension) {
     if (name.size() <= extension.size()) return false;

@@ -42,6 +42,17 @@ class UsageError : public std::runtime_error {
 
 CommandLine ParseCommandLine(const std::vector<std::string> &arguments);
 
+// The arguments to run with, given the console the program was started in:
+// `consoleProcesses` the processes attached to it (the program counts), and
+// whether standard input and output are that console. Alone on a console
+// both ends of which face the user, the program was started from Explorer,
+// double-clicked or with files dropped on it: --beside is added, so that
+// the outputs go beside the files and the window waits. Started from cmd or
+// PowerShell (their shell shares the console) or with its ends piped or
+// redirected, it runs as the arguments say.
+std::vector<std::string> ConsoleArguments(unsigned consoleProcesses, bool inputIsConsole, bool outputIsConsole,
+                                          std::vector<std::string> arguments);
+
 // Whether `name` ends in `extension` (given in lower case), in any case.
 bool EndsWith(const std::string &name, const std::string &extension);
 

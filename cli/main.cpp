@@ -13,6 +13,7 @@
 #include <unistd.h>
 #endif
 
+#include "cli/command_line.h"
 #include "cli/program.h"
 #include "host/file_path.h"
 
@@ -48,14 +49,6 @@ bool IsConsole(DWORD which) {
     DWORD mode;
     return GetConsoleMode(GetStdHandle(which), &mode) != 0;
 }
-
-// Started from Explorer, with files dropped on it or none: the console is
-// its own, and both ends of it face the user. A console a user opened
-// (cmd, PowerShell) holds the shell too; a script's pipes are no console.
-bool ConsoleOfItsOwn() {
-    DWORD processes[2];
-    return GetConsoleProcessList(processes, 2) == 1 && IsConsole(STD_INPUT_HANDLE) && IsConsole(STD_OUTPUT_HANDLE);
-}
 #else
 std::vector<std::string> Arguments(int argc, char **argv) { return std::vector<std::string>(argv + 1, argv + argc); }
 
@@ -79,8 +72,9 @@ int main(int argc, char **argv) {
     SetConsoleOutputCP(CP_UTF8);
     std::vector<std::string> arguments = Arguments();
     std::string directory = ProgramDirectory();
-    if (ConsoleOfItsOwn() && std::find(arguments.begin(), arguments.end(), "--beside") == arguments.end())
-        arguments.insert(arguments.begin(), "--beside");
+    DWORD processes[2];
+    arguments = vexil_host::ConsoleArguments(GetConsoleProcessList(processes, 2), IsConsole(STD_INPUT_HANDLE),
+                                             IsConsole(STD_OUTPUT_HANDLE), arguments);
 #else
     std::vector<std::string> arguments = Arguments(argc, argv);
     std::string directory = ProgramDirectory(argv[0]);

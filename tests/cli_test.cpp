@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "cli/command_line.h"
 #include "run_host.h"
 
 using namespace vexil_test;
@@ -360,6 +361,30 @@ TEST(HostProgram, besideWritesEachFilesOwnObjectsAndNothingWithoutAFile) {
             EXPECT_NE(picture.find(">" + object + " ("), std::string::npos) << row.what;
         }
     }
+}
+
+// vexil-host.exe alone on a console that faces the user both ways was
+// started from Explorer: files dropped on it get their outputs beside them
+// with no --beside given. Started from cmd, or with its ends redirected, it
+// runs as its arguments say.
+TEST(HostProgram, takesTheDroppedFilesModeOnlyAloneOnItsOwnConsole) {
+    using Arguments = std::vector<std::string>;
+    const struct {
+        const char *what;
+        unsigned processes;
+        bool input, output;
+        Arguments given, run;
+    } rows[] = {
+        {"files dropped on it in Explorer", 1, true, true, {"a.obj", "b.lwo"}, {"--beside", "a.obj", "b.lwo"}},
+        {"double-clicked", 1, true, true, {}, {"--beside"}},
+        {"dropped, --beside given too", 1, true, true, {"--beside", "a.obj"}, {"--beside", "a.obj"}},
+        {"started from cmd, which shares its console", 2, true, true, {"a.obj"}, {"a.obj"}},
+        {"started from a shell that piped its output", 1, true, false, {"a.obj"}, {"a.obj"}},
+        {"started with its input redirected", 1, false, true, {"a.obj"}, {"a.obj"}},
+        {"started with no console at all", 0, false, false, {"a.obj"}, {"a.obj"}},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(vexil_host::ConsoleArguments(row.processes, row.input, row.output, row.given), row.run) << row.what;
 }
 
 TEST(HostProgram, runsTheBundledExampleWithoutArgumentsAndTellsItsVersion) {

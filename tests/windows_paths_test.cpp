@@ -1,6 +1,7 @@
 // vexil-host.exe under wine with folders and files named in other scripts:
 // every output written to such a path and read back, messages in UTF-8,
 // and the mode for files dropped on the program.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -140,6 +141,51 @@ TEST(WindowsPaths, filesDroppedOnTheProgramGetTheirOutputsBesideThemAndTheWindow
     // The hand's own glTF holds the hand alone.
     EXPECT_NE(ReadFile(folder + "/手.vexil.glb").find("\"Thumb1\""), std::string::npos);
     EXPECT_EQ(ReadFile(folder + "/手.vexil.glb").find("\"Spine\""), std::string::npos);
+}
+
+// A path as Windows programs under wine see it: on drive Z:.
+std::string WindowsPath(const std::string &path) {
+    std::string windows = "Z:" + path;
+    for (char &c : windows)
+        if (c == '/') c = '\\';
+    return windows;
+}
+
+// In a console window of its own (wineconsole on a virtual display), as
+// when started from Explorer: vexil-host.exe alone on its console writes
+// the outputs beside the file dropped on it, then waits for Enter. Started
+// from cmd in such a window, it shares the console, and writes nothing
+// beside the file.
+TEST(WindowsPaths, aloneOnItsOwnConsoleItWritesBesideTheFileButNotFromCmd) {
+    if (std::system("command -v xvfb-run >/dev/null 2>&1") != 0) GTEST_SKIP() << "xvfb-run is missing";
+    std::string folder = Scratch() + "/console " + kNames[1];
+    ASSERT_EQ(std::system(("mkdir -p " + Quoted(folder)).c_str()), 0);
+    Copy(std::string(VEXIL_EXAMPLES_DIR) + "/arm.obj", folder + "/arm.obj");
+    // Neither run may outlast a minute: one that waits for Enter is killed.
+    const std::string console =
+        "cd " + Quoted(folder) + " && LC_ALL=C.UTF-8 WINEDEBUG=-all timeout 60 xvfb-run -a wineconsole ";
+
+    // Its output to the console too, as a user's run from cmd shows it.
+    std::ofstream(folder + "/run.bat", std::ios::binary) << "\"" << WindowsPath(VEXIL_WINDOWS_HOST_PATH)
+                                                         << "\" --quiet arm.obj\r\necho ran > ran.txt\r\n";
+    std::system((console + "cmd /c run.bat >/dev/null 2>&1").c_str());
+    EXPECT_NE(ReadFile(folder + "/ran.txt").find("ran"), std::string::npos) << "from cmd it waited";
+    EXPECT_EQ(FilesIn(folder).count("arm.vexil.glb"), 0u) << "from cmd it wrote beside the file";
+    std::system("pkill -f 'vexil-host\\.exe' >/dev/null 2>&1");
+
+    // Alone: the outputs appear beside the file while the window waits.
+    ASSERT_EQ(std::system((console + Quoted(VEXIL_WINDOWS_HOST_PATH) + " arm.obj >/dev/null 2>&1 &").c_str()), 0);
+    const std::set<std::string> wanted = {"arm.vexil.glb", "arm.vexil.svg", "arm.vexil.lwo", "arm.vexil.html"};
+    bool written = false;
+    for (int wait = 0; wait < 240 && !written; ++wait) {
+        std::set<std::string> now = FilesIn(folder);
+        written = std::includes(now.begin(), now.end(), wanted.begin(), wanted.end()) &&
+                  ReadFile(folder + "/arm.vexil.html").find("</html>") != std::string::npos;
+        if (!written) usleep(250000);
+    }
+    EXPECT_TRUE(written) << "nothing written beside the file dropped on the program";
+    // The window waits for Enter, which nobody here presses.
+    std::system("pkill -f 'vexil-host\\.exe arm\\.obj' >/dev/null 2>&1; sleep 1");
 }
 
 }  // namespace

@@ -4,7 +4,8 @@
 # JSON, glTF and linear algebra libraries); `setup.sh package` that and
 # what tools/package.sh needs (the Windows cross compiler, zip); `setup.sh`
 # installs everything the test suite uses as well (chromium for the rig
-# page, and from npm Khronos's glTF-Validator, playwright-core, three.js and
+# page, a virtual display for vexil-host.exe in a console window of its
+# own, and from npm Khronos's glTF-Validator, playwright-core, three.js and
 # esbuild) and makes the comma-decimal locale the formatting tests run
 # under. Run as root to install; otherwise it only says what is missing.
 set -euo pipefail
@@ -20,7 +21,7 @@ elif [ "${1:-tests}" != example ]; then
   # libassimp-dev's CMake files name libz.so without depending on zlib1g-dev.
   packages+=(libgtest-dev libbenchmark-dev locales clang-14 libclang-rt-14-dev googletest
     g++-mingw-w64-x86-64-posix wine wine64 libassimp-dev zlib1g-dev assimp-testmodels zip unzip
-    libimage-exiftool-perl chromium)
+    libimage-exiftool-perl chromium xvfb xauth)
 fi
 missing=()
 for package in "${packages[@]}"; do
