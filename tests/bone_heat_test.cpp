@@ -111,8 +111,8 @@ void ExpectWellFormed(const HeatOutcome &outcome, size_t points, size_t bones, c
 // Laplacian with its weights kept within [1e-3, 1e3], each point's area a
 // third of its triangles', and heat 4 s / d² from the nearest bones that
 // the point sees, by testing every triangle: each bone up to 3% farther
-// than the nearest takes a share falling from 1 to 0 over those 3%, s
-// their sum (distance lengthened by how far the skin faces away, and
+// than the nearest takes a share falling from 1 to 0 over those 3%, the
+// nearest four seen at most, s their sum (distance lengthened by how far the skin faces away, and
 // measured to a bone with several children also along spokes three
 // quarters of the way to their joints). Then
 // (L + A H) w = A H p by Gaussian elimination; of each point's four
@@ -198,9 +198,12 @@ std::vector<std::vector<double>> DenseHeat(const Skin &skin, const std::vector<B
         double least = *std::min_element(distance.begin(), distance.end());
         std::vector<size_t> warm;
         std::vector<double> share;
-        for (size_t k = 0; k < b; ++k) {
+        std::vector<size_t> order(b);
+        std::iota(order.begin(), order.end(), 0);
+        std::stable_sort(order.begin(), order.end(), [&](size_t x, size_t y) { return distance[x] < distance[y]; });
+        for (size_t k : order) {
             double near = least > 0 ? 1 - (distance[k] - least) / (0.03 * least) : distance[k] == 0 ? 1 : 0;
-            if (!(near > 0)) continue;
+            if (!(near > 0) || warm.size() == 4) break;
             bool seen = true;
             Vec along = sub(nearest[k], P(i));
             for (size_t t = 0; t < skin.triangles.size() && seen; t += 3) {
@@ -276,6 +279,15 @@ TEST(BoneHeat, agreesWithADenseSolveOfTheSameEquations) {
          {{{0, 0, 0}, {1, 0, 0}}, {{1, 0, 0}, {1, 1, 0}}, {{1, 1, 0}, {1, 2, 0.5}}}, {-1, 0, 1}},
         {"two bones hanging from a third, one away from its tip", {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}},
          {{{0, 0, 0}, {1, 0, 0}}, {{1, 0, 0}, {1, 1, 0}}, {{1, 1, 0}, {1, 2, 0.5}}}, {-1, 0, 0}},
+        {"a tuft of five bones all but together, more than share one point",
+         {{0, 0, 0}, {0, 1, 0}, {0, 2, 0}},
+         {{{0, 0, 0}, {0, 1, 0}},
+          {{0, 1, 0}, {0.01, 2, 0}},
+          {{0, 1, 0}, {-0.01, 2, 0}},
+          {{0, 1, 0}, {0, 2, 0.01}},
+          {{0, 1, 0}, {0, 2, -0.01}},
+          {{0, 1, 0}, {0.005, 2, 0.005}}},
+         {-1, 0, 0, 0, 0, 0}},
     };
     for (const auto &c : cases)
         for (bool paint : {false, true}) {

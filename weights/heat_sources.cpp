@@ -1,6 +1,7 @@
 #include "weights/heat_sources.h"
 
 #include <algorithm>
+#include <array>
 #include <cfloat>
 #include <cmath>
 
@@ -20,6 +21,14 @@ constexpr double kChainHeat = 100;
 // nearer the more: a place at a joint, or a skin cut into triangles one way
 // or the other, does not jump from one bone to the next.
 constexpr double kTie = 0.03;
+// At most this many bones share a place's heat, the nearest first: a point
+// keeps four weights in the end, and a tuft of bones that all lie at one
+// place must not make every place test its sight of each.
+constexpr size_t kMostSharing = 4;
+// How many of the nearest bones each place keeps in order as it measures
+// them, so that the sight of the bones it shares may be tested without
+// sorting all of them.
+constexpr size_t kKeptNearest = 2 * kMostSharing;
 // A segment to a bone that passes within this share of its length of its
 // ends does not count as crossing the skin there.
 constexpr double kSightMargin = 1e-4;
@@ -27,7 +36,6 @@ constexpr double kSightMargin = 1e-4;
 struct Segment {
     Point3 joint, along;
     double inverseLengthSquared;  // 0 for a segment of no length
-    uint32_t bone;
 };
 
 // Where along `segment` the point nearest to `p` lies, from 0 to 1.
@@ -37,7 +45,31 @@ double Along(const Segment &segment, const Point3 &p) {
     return std::clamp(dot * segment.inverseLengthSquared, 0.0, 1.0);
 }
 
-Segment Prepare(const BoneSegment &bone, uint32_t number) {
+Point3 NearestOn(const Segment &segment, const Point3 &p) {
+    double t = Along(segment, p);
+    Point3 at;
+    for (int k = 0; k < 3; ++k) at[k] = segment.joint[k] + t * segment.along[k];
+    return at;
+}
+
+// The distance from `p` to `segment`, lengthened where `normal` faces away
+// from it: d / ((cos + 1.001) / 2), with cos the cosine between the normal
+// and the way from the segment to `p`. A bone behind the skin, as its
+// normal tells, counts as farther: the skin of a hand lying against the
+// hip faces away from the hand's bones.
+double FacingDistance(const Segment &segment, const Point3 &p, const Point3 &normal, Point3 &at) {
+    at = NearestOn(segment, p);
+    double squared = 0, facing = 0;
+    for (int k = 0; k < 3; ++k) {
+        squared += (p[k] - at[k]) * (p[k] - at[k]);
+        facing += (p[k] - at[k]) * normal[k];
+    }
+    double d = std::sqrt(squared);
+    double cosine = d > 0 ? facing / d : 1;
+    return d / (0.5 * (cosine + 1.001));
+}
+
+Segment Prepare(const BoneSegment &bone) {
     Segment segment;
     double lengthSquared = 0;
     for (int k = 0; k < 3; ++k) {
@@ -46,7 +78,6 @@ Segment Prepare(const BoneSegment &bone, uint32_t number) {
         lengthSquared += segment.along[k] * segment.along[k];
     }
     segment.inverseLengthSquared = lengthSquared > 0 ? 1 / lengthSquared : 0;
-    segment.bone = number;
     return segment;
 }
 
@@ -65,41 +96,43 @@ void ChainShares(const RigShape::Link &link, uint32_t bone, double along,
     }
 }
 
-// The segments one array per coordinate, so that the compiler measures
-// several at once: every place measures every segment. Only the bones these
-// distances leave nearest are measured again, as the heat is defined.
+// The segments one array per coordinate in floats, so that the compiler
+// measures four at once: every place measures every segment roughly, to
+// find the few nearest bones, which are then measured exactly.
 struct SegmentArrays {
     explicit SegmentArrays(const std::vector<Segment> &segments) {
         for (const Segment &segment : segments) {
             for (int k = 0; k < 3; ++k) {
-                joint[k].push_back(segment.joint[k]);
-                along[k].push_back(segment.along[k]);
+                joint[k].push_back(static_cast<float>(segment.joint[k]));
+                along[k].push_back(static_cast<float>(segment.along[k]));
             }
-            inverseLengthSquared.push_back(segment.inverseLengthSquared);
+            inverseLengthSquared.push_back(static_cast<float>(segment.inverseLengthSquared));
         }
         distance.resize(segments.size());
     }
 
-    // Each segment's distance to `p`, lengthened where `normal` faces away
-    // from it, into `distance`.
-    void Measure(const Point3 &p, const Point3 &normal) {
+    // Each segment's facing distance to `p`, roughly, into `distance`.
+    void Measure(const Point3 &point, const Point3 &facingWay) {
+        const float p[3] = {static_cast<float>(point[0]), static_cast<float>(point[1]), static_cast<float>(point[2])};
+        const float normal[3] = {static_cast<float>(facingWay[0]), static_cast<float>(facingWay[1]),
+                                 static_cast<float>(facingWay[2])};
         const size_t count = distance.size();
         for (size_t i = 0; i < count; ++i) {
-            double wx = p[0] - joint[0][i], wy = p[1] - joint[1][i], wz = p[2] - joint[2][i];
-            double t = (wx * along[0][i] + wy * along[1][i] + wz * along[2][i]) * inverseLengthSquared[i];
+            float wx = p[0] - joint[0][i], wy = p[1] - joint[1][i], wz = p[2] - joint[2][i];
+            float t = (wx * along[0][i] + wy * along[1][i] + wz * along[2][i]) * inverseLengthSquared[i];
             t = t < 0 ? 0 : t;
             t = t > 1 ? 1 : t;
-            double dx = wx - t * along[0][i], dy = wy - t * along[1][i], dz = wz - t * along[2][i];
-            double squared = dx * dx + dy * dy + dz * dz;
-            double facing = dx * normal[0] + dy * normal[1] + dz * normal[2];
+            float dx = wx - t * along[0][i], dy = wy - t * along[1][i], dz = wz - t * along[2][i];
+            float squared = dx * dx + dy * dy + dz * dz;
+            float facing = dx * normal[0] + dy * normal[1] + dz * normal[2];
             // d / ((cos + 1.001) / 2), with cos = facing / d; at d = 0, 0.
-            double below = facing + 1.001 * std::sqrt(squared);
-            distance[i] = 2 * squared / std::max(below, DBL_MIN);
+            float below = facing + 1.001f * std::sqrt(squared);
+            distance[i] = 2 * squared / std::max(below, FLT_MIN);
         }
     }
 
-    std::vector<double> joint[3], along[3], inverseLengthSquared;
-    std::vector<double> distance;
+    std::vector<float> joint[3], along[3], inverseLengthSquared;
+    std::vector<float> distance;
 };
 
 }  // namespace
@@ -111,9 +144,9 @@ HeatSources Warm(const Places &places, const std::vector<Point3> &normals, const
     std::vector<Segment> segments, own;
     std::vector<uint32_t> firstSegment;
     for (uint32_t b = 0; b < bones.size(); ++b) {
-        own.push_back(Prepare(bones[b], b));
+        own.push_back(Prepare(bones[b]));
         firstSegment.push_back(static_cast<uint32_t>(segments.size()));
-        for (const BoneSegment &reach : shape.reach[b]) segments.push_back(Prepare(reach, b));
+        for (const BoneSegment &reach : shape.reach[b]) segments.push_back(Prepare(reach));
     }
     firstSegment.push_back(static_cast<uint32_t>(segments.size()));
     const size_t count = places.position.size();
@@ -121,63 +154,74 @@ HeatSources Warm(const Places &places, const std::vector<Point3> &normals, const
     HeatSources heat;
     heat.strength.assign(count, 0);
     heat.first.assign(count + 1, 0);
-    std::vector<double> boneDistance(bones.size());
+    std::vector<float> rough(bones.size());
     std::vector<double> distance(bones.size());
     std::vector<Point3> nearest(bones.size());
-    std::vector<uint32_t> warming, candidates;
+    std::array<uint32_t, kKeptNearest> nearestFew;
+    std::vector<uint32_t> warming, all;
     std::vector<double> share;
     const double closest = 5e-5 * extent;
     for (size_t place = 0; place < count; ++place) {
         heat.first[place] = static_cast<uint32_t>(heat.shares.size());
         if (fixed[place]) continue;
         const Point3 &p = places.position[place];
+        const Point3 &normal = normals[place];
         const std::vector<bool> &allowed = partBones.allowed[partOf[place]];
-        arrays.Measure(p, normals[place]);
-        double leastOfAll = INFINITY;
-        for (uint32_t b = 0; b < bones.size(); ++b) {
-            boneDistance[b] = INFINITY;
-            if (!allowed.empty() && !allowed[b]) continue;
-            for (uint32_t i = firstSegment[b]; i < firstSegment[b + 1]; ++i) boneDistance[b] = std::min(boneDistance[b], arrays.distance[i]);
-            leastOfAll = std::min(leastOfAll, boneDistance[b]);
-        }
-        if (!std::isfinite(leastOfAll)) continue;
-        candidates.clear();
-        for (uint32_t b = 0; b < bones.size(); ++b)
-            if (boneDistance[b] <= leastOfAll * (1 + 2 * kTie)) candidates.push_back(b);
-        double least = INFINITY;
-        for (uint32_t b : candidates) {
+        auto measure = [&](uint32_t b) {
             distance[b] = INFINITY;
             for (uint32_t i = firstSegment[b]; i < firstSegment[b + 1]; ++i) {
-                const Segment &segment = segments[i];
-                double t = Along(segment, p);
                 Point3 at;
-                double squared = 0, facing = 0;
-                for (int k = 0; k < 3; ++k) {
-                    at[k] = segment.joint[k] + t * segment.along[k];
-                    squared += (p[k] - at[k]) * (p[k] - at[k]);
-                    facing += (p[k] - at[k]) * normals[place][k];
-                }
-                double d = std::sqrt(squared);
-                // A bone behind the skin, as its normal tells, counts as
-                // farther: the skin of a hand lying against the hip faces
-                // away from the hand's bones.
-                double cosine = d > 0 ? facing / d : 1;
-                d /= 0.5 * (cosine + 1.001);
+                double d = FacingDistance(segments[i], p, normal, at);
                 if (d < distance[b]) distance[b] = d, nearest[b] = at;
             }
-            least = std::min(least, distance[b]);
+        };
+        auto nearer = [&](uint32_t a, uint32_t b) { return distance[a] != distance[b] ? distance[a] < distance[b] : a < b; };
+        auto roughlyNearer = [&](uint32_t a, uint32_t b) { return rough[a] != rough[b] ? rough[a] < rough[b] : a < b; };
+        // The nearest few bones, roughly, kept in order as they are measured.
+        arrays.Measure(p, normal);
+        size_t kept = 0;
+        for (uint32_t b = 0; b < bones.size(); ++b) {
+            if (!allowed.empty() && !allowed[b]) continue;
+            rough[b] = INFINITY;
+            for (uint32_t i = firstSegment[b]; i < firstSegment[b + 1]; ++i) rough[b] = std::min(rough[b], arrays.distance[i]);
+            if (!(rough[b] < INFINITY) || (kept == kKeptNearest && !roughlyNearer(b, nearestFew[kept - 1]))) continue;
+            size_t at = std::min(kept, kKeptNearest - 1);
+            for (; at > 0 && roughlyNearer(b, nearestFew[at - 1]); --at) nearestFew[at] = nearestFew[at - 1];
+            nearestFew[at] = b;
+            kept = std::min(kept + 1, kKeptNearest);
         }
-        if (!std::isfinite(least)) continue;
+        if (kept == 0) continue;
+        for (size_t i = 0; i < kept; ++i) measure(nearestFew[i]);
+        std::sort(nearestFew.begin(), nearestFew.begin() + kept, nearer);
+        const double least = distance[nearestFew[0]];
         // The bones near the nearest share its heat, the nearer the more.
         warming.clear();
         share.clear();
         double shares = 0;
-        for (uint32_t b : candidates) {
+        auto warms = [&](uint32_t b) {
             double near = least > 0 ? 1 - (distance[b] - least) / (kTie * least) : distance[b] == 0 ? 1 : 0;
-            if (!(near > 0) || (!ignoreVisibility && tree.Crosses(p, nearest[b], kSightMargin))) continue;
-            warming.push_back(b);
-            share.push_back(near);
-            shares += near;
+            if (!(near > 0) || warming.size() == kMostSharing) return false;
+            if (ignoreVisibility || !tree.Crosses(p, nearest[b], kSightMargin)) {
+                warming.push_back(b);
+                share.push_back(near);
+                shares += near;
+            }
+            return true;
+        };
+        bool more = true;
+        for (size_t i = 0; i < kept && more; ++i) more = warms(nearestFew[i]);
+        if (more && kept == kKeptNearest) {
+            // More bones may be near than were kept, and too few of those
+            // kept are seen: every bone, exactly, in order.
+            all.clear();
+            for (uint32_t b = 0; b < bones.size(); ++b)
+                if (allowed.empty() || allowed[b]) measure(b), all.push_back(b);
+            std::sort(all.begin(), all.end(), nearer);
+            warming.clear();
+            share.clear();
+            shares = 0;
+            more = true;
+            for (size_t i = 0; i < all.size() && more; ++i) more = warms(all[i]);
         }
         if (warming.empty()) continue;
         double d = std::max(least, closest);
