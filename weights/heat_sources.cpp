@@ -193,7 +193,7 @@ HeatSources Warm(const Places &places, const std::vector<Point3> &normals, const
         if (kept == 0) continue;
         for (size_t i = 0; i < kept; ++i) measure(nearestFew[i]);
         std::sort(nearestFew.begin(), nearestFew.begin() + kept, nearer);
-        const double least = distance[nearestFew[0]];
+        double least = distance[nearestFew[0]];
         // The bones near the nearest share its heat, the nearer the more.
         warming.clear();
         share.clear();
@@ -217,6 +217,7 @@ HeatSources Warm(const Places &places, const std::vector<Point3> &normals, const
             for (uint32_t b = 0; b < bones.size(); ++b)
                 if (allowed.empty() || allowed[b]) measure(b), all.push_back(b);
             std::sort(all.begin(), all.end(), nearer);
+            least = distance[all[0]];
             warming.clear();
             share.clear();
             shares = 0;
