@@ -39,24 +39,22 @@ constexpr size_t kSolvedTogether = 16;
 std::vector<uint32_t> PartsOf(const Laplacian &laplacian, size_t count, uint32_t &parts) {
     UnionFind joined(count);
     for (const Laplacian::Edge &edge : laplacian.edges) joined.Join(edge.a, edge.b);
-    std::vector<uint32_t> partOf(count), numberOfRoot(count, UINT32_MAX);
-    parts = 0;
-    for (uint32_t place = 0; place < count; ++place) {
-        uint32_t root = joined.Find(place);
-        if (numberOfRoot[root] == UINT32_MAX) numberOfRoot[root] = parts++;
-        partOf[place] = numberOfRoot[root];
-    }
-    return partOf;
+    return joined.Numbered(parts);
 }
 
-double Extent(const Places &places, const std::vector<BoneSegment> &bones) {
+// The box around the places and the bones' ends.
+struct Bounds {
     Point3 low = {INFINITY, INFINITY, INFINITY}, high = {-INFINITY, -INFINITY, -INFINITY};
+};
+
+Bounds BoundsOf(const Places &places, const std::vector<BoneSegment> &bones) {
+    Bounds box;
     for (const Point3 &p : places.position)
-        for (int k = 0; k < 3; ++k) low[k] = std::min(low[k], p[k]), high[k] = std::max(high[k], p[k]);
+        for (int k = 0; k < 3; ++k) box.low[k] = std::min(box.low[k], p[k]), box.high[k] = std::max(box.high[k], p[k]);
     for (const BoneSegment &bone : bones)
         for (const auto &end : {bone.joint, bone.tip})
-            for (int k = 0; k < 3; ++k) low[k] = std::min(low[k], end[k]), high[k] = std::max(high[k], end[k]);
-    return std::max({high[0] - low[0], high[1] - low[1], high[2] - low[2], 1e-30});
+            for (int k = 0; k < 3; ++k) box.low[k] = std::min(box.low[k], end[k]), box.high[k] = std::max(box.high[k], end[k]);
+    return box;
 }
 
 // The heaviest few weights of each place, as the solves for one bone after
@@ -225,9 +223,11 @@ HeatOutcome BoneHeat(const std::vector<std::array<float, 3>> &points, const std:
     TriangleTree tree(places.position, places.triangles);
     std::vector<Point3> normals = OutwardNormals(places, tree);
     RigShape shape = ShapeOfRig(bones, parents);
-    PartBones partBones = WrappedBones(places, partOf, parts, tree, bones, parents);
+    const Bounds box = BoundsOf(places, bones);
+    const Point3 size = {box.high[0] - box.low[0], box.high[1] - box.low[1], box.high[2] - box.low[2]};
+    PartBones partBones = WrappedBones(places, partOf, parts, tree, bones, parents, std::hypot(size[0], size[1], size[2]));
     Warmth warmth = WarmParts(places, normals, tree, bones, shape, partBones, partOf, parts, fixed, hasEdge,
-                              Extent(places, bones));
+                              std::max({size[0], size[1], size[2], 1e-30}));
 
     Heaviest heaviest(count);
     std::vector<int64_t> unknownOf;

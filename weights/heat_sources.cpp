@@ -141,10 +141,10 @@ HeatSources Warm(const Places &places, const std::vector<Point3> &normals, const
                  const std::vector<BoneSegment> &bones, const RigShape &shape, const PartBones &partBones,
                  const std::vector<uint32_t> &partOf, const std::vector<bool> &fixed, double extent,
                  bool ignoreVisibility) {
-    std::vector<Segment> segments, own;
+    // Each bone's segments in a row, its own first.
+    std::vector<Segment> segments;
     std::vector<uint32_t> firstSegment;
     for (uint32_t b = 0; b < bones.size(); ++b) {
-        own.push_back(Prepare(bones[b]));
         firstSegment.push_back(static_cast<uint32_t>(segments.size()));
         for (const BoneSegment &reach : shape.reach[b]) segments.push_back(Prepare(reach));
     }
@@ -235,7 +235,7 @@ HeatSources Warm(const Places &places, const std::vector<Point3> &normals, const
         for (uint32_t b : warming) alongChain = alongChain && (b == warming[first] || b == link.before || b == link.after);
         if (alongChain) {
             heat.strength[place] = kHeat * kChainHeat / (d * d);
-            ChainShares(link, warming[first], Along(own[warming[first]], p), heat.shares);
+            ChainShares(link, warming[first], Along(segments[firstSegment[warming[first]]], p), heat.shares);
             continue;
         }
         for (size_t i = 0; i < warming.size(); ++i) heat.shares.push_back({warming[i], share[i] / shares});

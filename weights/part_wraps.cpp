@@ -1,6 +1,5 @@
 #include "weights/part_wraps.h"
 
-#include <algorithm>
 #include <cmath>
 #include <unordered_map>
 
@@ -17,18 +16,9 @@ constexpr double kRays[3][3] = {{0.5773, 0.5774, 0.5774}, {-0.7071, 0.0, 0.7071}
 
 PartBones WrappedBones(const Places &places, const std::vector<uint32_t> &partOf, uint32_t parts,
                        const TriangleTree &tree, const std::vector<BoneSegment> &bones,
-                       const std::vector<int32_t> &parents) {
+                       const std::vector<int32_t> &parents, double span) {
     PartBones result;
     result.allowed.resize(parts);
-    Point3 low = {INFINITY, INFINITY, INFINITY}, high = {-INFINITY, -INFINITY, -INFINITY};
-    for (const Point3 &p : places.position)
-        for (int k = 0; k < 3; ++k) low[k] = std::min(low[k], p[k]), high[k] = std::max(high[k], p[k]);
-    for (const BoneSegment &bone : bones)
-        for (int k = 0; k < 3; ++k) {
-            low[k] = std::min({low[k], bone.joint[k], bone.tip[k]});
-            high[k] = std::max({high[k], bone.joint[k], bone.tip[k]});
-        }
-    const double span = std::hypot(high[0] - low[0], high[1] - low[1], high[2] - low[2]);
     if (!(span > 0) || !std::isfinite(span)) return result;
 
     // A part of a few triangles encloses nothing.

@@ -24,9 +24,10 @@ struct PartBones {
 // parents, and bones no part wraps (a tail sticking out of the skin); a
 // part that wraps none (an eye, a button, a cape) may follow any bone.
 // `partOf` gives each place's part, `tree` holds the places' triangles,
-// `parents` each bone's parent or -1.
+// `parents` each bone's parent or -1, and `span` is the diagonal of the box
+// around the places and the bones, which the rays cross.
 PartBones WrappedBones(const Places &places, const std::vector<uint32_t> &partOf, uint32_t parts,
                        const TriangleTree &tree, const std::vector<BoneSegment> &bones,
-                       const std::vector<int32_t> &parents);
+                       const std::vector<int32_t> &parents, double span);
 
 }  // namespace vexil_host

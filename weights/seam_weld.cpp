@@ -69,15 +69,7 @@ std::vector<uint32_t> WeldSeams(const std::vector<std::array<float, 3>> &points,
             run = next;
         }
     }
-    std::vector<uint32_t> groupOf(points.size());
-    std::vector<uint32_t> numberOfRoot(points.size(), UINT32_MAX);
-    groups = 0;
-    for (uint32_t i = 0; i < points.size(); ++i) {
-        uint32_t root = joined.Find(i);
-        if (numberOfRoot[root] == UINT32_MAX) numberOfRoot[root] = groups++;
-        groupOf[i] = numberOfRoot[root];
-    }
-    return groupOf;
+    return joined.Numbered(groups);
 }
 
 }  // namespace vexil_host
