@@ -453,6 +453,8 @@ TEST(BoneHeat, weighsTheSameWhicheverWayTheFacesTurnAndAtAnySize) {
     } rows[] = {
         {"every face turned", 1, 1, 1}, {"every other face turned", 1, 1, 2}, {"a hundred times the size", 100, 1, 0},
         {"a thousand times the size, every face turned", 1000, 1, 1}, {"mirrored", 1, -1, 0},
+        {"10^20 times the size, where a distance squared passes what a float holds", 1e20f, 1, 0},
+        {"10^-20 times the size", 1e-20f, 1, 0},
     };
     for (const auto &row : rows) {
         Skin skin = base;

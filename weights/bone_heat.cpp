@@ -256,7 +256,9 @@ HeatOutcome BoneHeat(const std::vector<std::array<float, 3>> &points, const std:
             if (!placeWeights[place].Empty()) weighed.push_back(static_cast<uint32_t>(place));
         }
     }
-    if (!weighed.empty() && weighed.size() < count) {
+    // No place warmed at all: not solved, and the caller says so.
+    if (weighed.empty()) return outcome;
+    if (weighed.size() < count) {
         PointTree nearestWeighed(places.position, weighed);
         std::vector<bool> has(count, false);
         for (uint32_t place : weighed) has[place] = true;

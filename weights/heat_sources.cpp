@@ -98,22 +98,29 @@ void ChainShares(const RigShape::Link &link, uint32_t bone, double along,
 
 // The segments one array per coordinate in floats, so that the compiler
 // measures four at once: every place measures every segment roughly, to
-// find the few nearest bones, which are then measured exactly.
+// find the few nearest bones, which are then measured exactly. Positions
+// are taken from `origin` in units of `extent`, the size of skin and bones,
+// so that a model of any size keeps its distances within what a float
+// holds, squared.
 struct SegmentArrays {
-    explicit SegmentArrays(const std::vector<Segment> &segments) {
+    SegmentArrays(const std::vector<Segment> &segments, const Point3 &origin, double extent)
+        : origin(origin), unit(1 / extent) {
         for (const Segment &segment : segments) {
+            double lengthSquared = 0;
             for (int k = 0; k < 3; ++k) {
-                joint[k].push_back(static_cast<float>(segment.joint[k]));
-                along[k].push_back(static_cast<float>(segment.along[k]));
+                joint[k].push_back(static_cast<float>((segment.joint[k] - origin[k]) * unit));
+                along[k].push_back(static_cast<float>(segment.along[k] * unit));
+                lengthSquared += static_cast<double>(along[k].back()) * along[k].back();
             }
-            inverseLengthSquared.push_back(static_cast<float>(segment.inverseLengthSquared));
+            inverseLengthSquared.push_back(lengthSquared > 0 ? static_cast<float>(1 / lengthSquared) : 0);
         }
         distance.resize(segments.size());
     }
 
     // Each segment's facing distance to `p`, roughly, into `distance`.
     void Measure(const Point3 &point, const Point3 &facingWay) {
-        const float p[3] = {static_cast<float>(point[0]), static_cast<float>(point[1]), static_cast<float>(point[2])};
+        float p[3];
+        for (int k = 0; k < 3; ++k) p[k] = static_cast<float>((point[k] - origin[k]) * unit);
         const float normal[3] = {static_cast<float>(facingWay[0]), static_cast<float>(facingWay[1]),
                                  static_cast<float>(facingWay[2])};
         const size_t count = distance.size();
@@ -131,6 +138,8 @@ struct SegmentArrays {
         }
     }
 
+    Point3 origin;
+    double unit;
     std::vector<float> joint[3], along[3], inverseLengthSquared;
     std::vector<float> distance;
 };
@@ -150,7 +159,7 @@ HeatSources Warm(const Places &places, const std::vector<Point3> &normals, const
     }
     firstSegment.push_back(static_cast<uint32_t>(segments.size()));
     const size_t count = places.position.size();
-    SegmentArrays arrays(segments);
+    SegmentArrays arrays(segments, segments.empty() ? Point3{0, 0, 0} : segments[0].joint, extent);
     HeatSources heat;
     heat.strength.assign(count, 0);
     heat.first.assign(count + 1, 0);
