@@ -672,6 +672,42 @@ TEST(BoneHeat, copesWithMeshesAsArtistsMakeThem) {
         rows.push_back(std::move(row));
     }
     {
+        // A rig carried by a bone standing from the ground up into the
+        // body: it moves the whole rig and bends none of the skin.
+        Row row{"a rig carried by a bone from the ground", {}, {}, {}};
+        AddTube(row.skin, {{0, 0.6f, 0}, {0, 1.3f, 0}, {0, 2, 0}}, 0.3f);
+        row.bones = {{{0, 0, 0}, {0, 1, 0}}, {{0, 1, 0}, {0, 1.5, 0}}, {{0, 1.5, 0}, {0, 2, 0}}};
+        row.parents = {-1, 0, 1};
+        row.never = {{0, static_cast<uint32_t>(row.skin.points.size()), 0, 1}};
+        rows.push_back(std::move(row));
+    }
+    {
+        // A leg hanging from no bone, its root joint a little above the
+        // hip's skin: it still bends the top of the leg.
+        Row row{"a leg whose root pokes out of the hip", {}, {{{0, 2.1, 0}, {0, 1, 0}}, {{0, 1, 0}, {0, 0, 0}}}, {}, {-1, 0}};
+        AddTube(row.skin, {{0, 2, 0}, {0, 1, 0}, {0, 0, 0}}, 0.2f);
+        row.only = {{0, 3 * 8, 0}};
+        rows.push_back(std::move(row));
+    }
+    {
+        // A sheet with no inside, a bone from below it carrying the rig:
+        // a skin that encloses nothing cannot tell what lies outside it,
+        // so the bone bends the sheet's lower end.
+        Row row{"a sheet carried by a bone from below", {}, {{{0, -1, 0.05}, {0, 1, 0.05}}, {{0, 1, 0.05}, {0, 2, 0.05}}}, {}, {-1, 0}};
+        const uint32_t across = 5, up = 13;
+        for (uint32_t j = 0; j < up; ++j)
+            for (uint32_t i = 0; i < across; ++i)
+                row.skin.points.push_back(
+                    {0.2f * static_cast<float>(i) / (across - 1) - 0.1f, 3.0f * static_cast<float>(j) / (up - 1) - 1, 0});
+        for (uint32_t j = 0; j + 1 < up; ++j)
+            for (uint32_t i = 0; i + 1 < across; ++i) {
+                uint32_t at = j * across + i;
+                row.skin.triangles.insert(row.skin.triangles.end(), {at, at + 1, at + across + 1, at, at + across + 1, at + across});
+            }
+        row.only = {{0, 2 * across, 0}};
+        rows.push_back(std::move(row));
+    }
+    {
         // A skin around no bone at all, the bones far outside it.
         Row row{"bones outside the skin", {}, {{{5, 0, 0}, {5, 1, 0}}, {{-5, 0, 0}, {-5, 1, 0}}}, {}};
         AddTube(row.skin, {{0, 0, 0}, {0, 1, 0}}, 0.2f);

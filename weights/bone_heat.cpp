@@ -7,10 +7,12 @@
 #include <Eigen/SparseCore>
 
 #include "weights/cotangent_laplacian.h"
+#include "weights/enclosing_parts.h"
 #include "weights/heat_sources.h"
 #include "weights/outward_normals.h"
 #include "weights/part_wraps.h"
 #include "weights/point_tree.h"
+#include "weights/rig_handles.h"
 #include "weights/rig_shape.h"
 #include "weights/skin_places.h"
 #include "weights/triangle_tree.h"
@@ -222,10 +224,11 @@ HeatOutcome BoneHeat(const std::vector<std::array<float, 3>> &points, const std:
     std::vector<uint32_t> partOf = PartsOf(laplacian, count, parts);
     TriangleTree tree(places.position, places.triangles);
     std::vector<Point3> normals = OutwardNormals(places, tree);
-    RigShape shape = ShapeOfRig(bones, parents);
     const Bounds box = BoundsOf(places, bones);
     const Point3 size = {box.high[0] - box.low[0], box.high[1] - box.low[1], box.high[2] - box.low[2]};
-    PartBones partBones = WrappedBones(places, partOf, parts, tree, bones, parents, std::hypot(size[0], size[1], size[2]));
+    EnclosingParts enclosing(places, partOf, parts, tree, std::hypot(size[0], size[1], size[2]));
+    RigShape shape = ShapeOfRig(bones, parents, HandleBones(enclosing, bones, parents));
+    PartBones partBones = WrappedBones(enclosing, parts, bones, parents);
     Warmth warmth = WarmParts(places, normals, tree, bones, shape, partBones, partOf, parts, fixed, hasEdge,
                               std::max({size[0], size[1], size[2], 1e-30}));
 

@@ -204,12 +204,18 @@ void AddSpokes(const std::vector<BoneSegment> &bones, const Tree &tree, RigShape
 
 }  // namespace
 
-RigShape ShapeOfRig(const std::vector<BoneSegment> &bones, const std::vector<int32_t> &parents) {
+RigShape ShapeOfRig(const std::vector<BoneSegment> &bones, const std::vector<int32_t> &parents,
+                    const std::vector<bool> &handles) {
     RigShape shape;
     shape.reach.resize(bones.size());
     for (size_t b = 0; b < bones.size(); ++b) shape.reach[b].push_back(bones[b]);
     shape.chain.resize(bones.size());
-    Tree tree = TreeOf(bones.size(), parents);
+    shape.handle = handles;
+    shape.handle.resize(bones.size(), false);
+    std::vector<int32_t> carried = parents;
+    for (int32_t &parent : carried)
+        if (parent >= 0 && static_cast<size_t>(parent) < bones.size() && shape.handle[static_cast<size_t>(parent)]) parent = -1;
+    Tree tree = TreeOf(bones.size(), carried);
     MarkChains(bones, tree, shape);
     AddSpokes(bones, tree, shape);
     return shape;

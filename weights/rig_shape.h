@@ -24,6 +24,8 @@ struct RigShape {
         uint32_t before = UINT32_MAX, after = UINT32_MAX;
     };
     std::vector<Link> chain;
+    // Per bone, whether it only carries the rig and bends no skin.
+    std::vector<bool> handle;
 };
 
 // The shape of the rig of `bones`, `parents` giving each bone's parent (-1
@@ -32,7 +34,9 @@ struct RigShape {
 // within twice each other: a tail, a neck, a spine, a rope, a tentacle. A
 // run that mirrors another hanging from the same parent (or from parents
 // of one length) is a leg or an arm, not a chain, unless it has six bones
-// or more.
-RigShape ShapeOfRig(const std::vector<BoneSegment> &bones, const std::vector<int32_t> &parents);
+// or more. `handles` marks the bones that carry the rig (HandleBones): they
+// are cut from the tree, their children hanging from nothing.
+RigShape ShapeOfRig(const std::vector<BoneSegment> &bones, const std::vector<int32_t> &parents,
+                    const std::vector<bool> &handles);
 
 }  // namespace vexil_host

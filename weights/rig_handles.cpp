@@ -1,0 +1,49 @@
+#include "weights/rig_handles.h"
+
+namespace vexil_host {
+
+namespace {
+
+// Points measured along a bone to tell how much of it lies outside, and how
+// many of them must lie outside for a handle.
+constexpr int kSamples = 9;
+constexpr int kLeastOutside = 3;
+
+bool IsRoot(const std::vector<int32_t> &parents, uint32_t b, size_t count) {
+    return b >= parents.size() || parents[b] < 0 || static_cast<size_t>(parents[b]) >= count ||
+           static_cast<uint32_t>(parents[b]) == b;
+}
+
+}  // namespace
+
+std::vector<bool> HandleBones(const EnclosingParts &enclosing, const std::vector<BoneSegment> &bones,
+                              const std::vector<int32_t> &parents) {
+    const size_t count = bones.size();
+    std::vector<bool> handle(count, false), hasChildren(count, false);
+    for (uint32_t b = 0; b < count; ++b)
+        if (!IsRoot(parents, b, count)) hasChildren[static_cast<size_t>(parents[b])] = true;
+    std::vector<uint32_t> inside;
+    auto outside = [&](const BoneSegment &bone, double along) {
+        Point3 p;
+        for (int k = 0; k < 3; ++k) p[k] = bone.joint[k] + along * (bone.tip[k] - bone.joint[k]);
+        enclosing.Around(p, inside);
+        return inside.empty();
+    };
+    std::vector<uint32_t> candidates;
+    bool skinHasInside = false;
+    for (uint32_t b = 0; b < count; ++b) {
+        if (IsRoot(parents, b, count) && hasChildren[b])
+            candidates.push_back(b);
+        else if (!skinHasInside)
+            skinHasInside = !outside(bones[b], 0.5);
+    }
+    if (!skinHasInside) return handle;
+    for (uint32_t b : candidates) {
+        int out = 0;
+        for (int i = 0; i < kSamples && out < kLeastOutside; ++i) out += outside(bones[b], (i + 0.5) / kSamples);
+        handle[b] = out >= kLeastOutside;
+    }
+    return handle;
+}
+
+}  // namespace vexil_host
