@@ -40,7 +40,8 @@ std::vector<bool> HandleBones(const EnclosingParts &enclosing, const std::vector
     if (!skinHasInside) return handle;
     for (uint32_t b : candidates) {
         int out = 0;
-        for (int i = 0; i < kSamples && out < kLeastOutside; ++i) out += outside(bones[b], (i + 0.5) / kSamples);
+        for (int i = 0; i < kSamples && out < kLeastOutside && out + (kSamples - i) >= kLeastOutside; ++i)
+            out += outside(bones[b], (i + 0.5) / kSamples);
         handle[b] = out >= kLeastOutside;
     }
     return handle;
