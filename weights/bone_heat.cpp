@@ -14,6 +14,7 @@
 #include "weights/point_tree.h"
 #include "weights/rig_handles.h"
 #include "weights/rig_shape.h"
+#include "weights/rig_tree.h"
 #include "weights/skin_places.h"
 #include "weights/triangle_tree.h"
 #include "weights/union_find.h"
@@ -227,8 +228,9 @@ HeatOutcome BoneHeat(const std::vector<std::array<float, 3>> &points, const std:
     const Bounds box = BoundsOf(places, bones);
     const Point3 size = {box.high[0] - box.low[0], box.high[1] - box.low[1], box.high[2] - box.low[2]};
     EnclosingParts enclosing(places, partOf, parts, tree, std::hypot(size[0], size[1], size[2]));
-    RigShape shape = ShapeOfRig(bones, parents, HandleBones(enclosing, bones, parents));
-    PartBones partBones = WrappedBones(enclosing, parts, bones, parents);
+    const RigTree rig = TreeOf(bones.size(), parents);
+    RigShape shape = ShapeOfRig(bones, rig, HandleBones(enclosing, bones, rig));
+    PartBones partBones = WrappedBones(enclosing, parts, bones, rig);
     Warmth warmth = WarmParts(places, normals, tree, bones, shape, partBones, partOf, parts, fixed, hasEdge,
                               std::max({size[0], size[1], size[2], 1e-30}));
 

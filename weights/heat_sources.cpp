@@ -176,6 +176,7 @@ HeatSources Warm(const Places &places, const std::vector<Point3> &normals, const
         const Point3 &p = places.position[place];
         const Point3 &normal = normals[place];
         const std::vector<bool> &allowed = partBones.allowed[partOf[place]];
+        auto mayFollow = [&](uint32_t b) { return !shape.handle[b] && (allowed.empty() || allowed[b]); };
         auto measure = [&](uint32_t b) {
             distance[b] = INFINITY;
             for (uint32_t i = firstSegment[b]; i < firstSegment[b + 1]; ++i) {
@@ -190,7 +191,7 @@ HeatSources Warm(const Places &places, const std::vector<Point3> &normals, const
         arrays.Measure(p, normal);
         size_t kept = 0;
         for (uint32_t b = 0; b < bones.size(); ++b) {
-            if (shape.handle[b] || (!allowed.empty() && !allowed[b])) continue;
+            if (!mayFollow(b)) continue;
             rough[b] = INFINITY;
             for (uint32_t i = firstSegment[b]; i < firstSegment[b + 1]; ++i) rough[b] = std::min(rough[b], arrays.distance[i]);
             if (!(rough[b] < INFINITY) || (kept == kKeptNearest && !roughlyNearer(b, nearestFew[kept - 1]))) continue;
@@ -224,7 +225,7 @@ HeatSources Warm(const Places &places, const std::vector<Point3> &normals, const
             // kept are seen: every bone, exactly, in order.
             all.clear();
             for (uint32_t b = 0; b < bones.size(); ++b)
-                if (!shape.handle[b] && (allowed.empty() || allowed[b])) measure(b), all.push_back(b);
+                if (mayFollow(b)) measure(b), all.push_back(b);
             std::sort(all.begin(), all.end(), nearer);
             least = distance[all[0]];
             warming.clear();

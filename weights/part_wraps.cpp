@@ -3,7 +3,7 @@
 namespace vexil_host {
 
 PartBones WrappedBones(const EnclosingParts &enclosing, uint32_t parts, const std::vector<BoneSegment> &bones,
-                       const std::vector<int32_t> &parents) {
+                       const RigTree &tree) {
     PartBones result;
     result.allowed.resize(parts);
     std::vector<std::vector<uint32_t>> wrappedBy(bones.size());
@@ -22,8 +22,7 @@ PartBones WrappedBones(const EnclosingParts &enclosing, uint32_t parts, const st
                 for (uint32_t free = 0; free < bones.size(); ++free) allowed[free] = !wrapped[free];
             }
             allowed[b] = true;
-            if (b < parents.size() && parents[b] >= 0 && static_cast<size_t>(parents[b]) < bones.size())
-                allowed[static_cast<size_t>(parents[b])] = true;
+            if (tree.parent[b] >= 0) allowed[static_cast<size_t>(tree.parent[b])] = true;
         }
     return result;
 }

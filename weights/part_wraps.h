@@ -8,6 +8,7 @@
 
 #include "weights/enclosing_parts.h"
 #include "weights/nearest_bone.h"
+#include "weights/rig_tree.h"
 
 namespace vexil_host {
 
@@ -21,8 +22,8 @@ struct PartBones {
 // tells). A part that wraps bones follows only those, their parents, and
 // bones no part wraps (a tail sticking out of the skin); a part that wraps
 // none (an eye, a button, a cape) may follow any bone. `parts` is how many
-// parts `enclosing` numbers, `parents` each bone's parent or -1.
+// parts `enclosing` numbers, and `tree` hangs the bones.
 PartBones WrappedBones(const EnclosingParts &enclosing, uint32_t parts, const std::vector<BoneSegment> &bones,
-                       const std::vector<int32_t> &parents);
+                       const RigTree &tree);
 
 }  // namespace vexil_host

@@ -9,19 +9,12 @@ namespace {
 constexpr int kSamples = 9;
 constexpr int kLeastOutside = 3;
 
-bool IsRoot(const std::vector<int32_t> &parents, uint32_t b, size_t count) {
-    return b >= parents.size() || parents[b] < 0 || static_cast<size_t>(parents[b]) >= count ||
-           static_cast<uint32_t>(parents[b]) == b;
-}
-
 }  // namespace
 
 std::vector<bool> HandleBones(const EnclosingParts &enclosing, const std::vector<BoneSegment> &bones,
-                              const std::vector<int32_t> &parents) {
+                              const RigTree &tree) {
     const size_t count = bones.size();
-    std::vector<bool> handle(count, false), hasChildren(count, false);
-    for (uint32_t b = 0; b < count; ++b)
-        if (!IsRoot(parents, b, count)) hasChildren[static_cast<size_t>(parents[b])] = true;
+    std::vector<bool> handle(count, false);
     std::vector<uint32_t> inside;
     auto outside = [&](const BoneSegment &bone, double along) {
         Point3 p;
@@ -32,7 +25,7 @@ std::vector<bool> HandleBones(const EnclosingParts &enclosing, const std::vector
     std::vector<uint32_t> candidates;
     bool skinHasInside = false;
     for (uint32_t b = 0; b < count; ++b) {
-        if (IsRoot(parents, b, count) && hasChildren[b])
+        if (tree.parent[b] < 0 && !tree.children[b].empty())
             candidates.push_back(b);
         else if (!skinHasInside)
             skinHasInside = !outside(bones[b], 0.5);

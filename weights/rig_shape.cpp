@@ -49,43 +49,6 @@ double AngleBetween(const BoneSegment &a, const BoneSegment &b) {
     return std::acos(std::clamp(cosine, -1.0, 1.0));
 }
 
-struct Tree {
-    std::vector<int32_t> parent;
-    std::vector<std::vector<uint32_t>> children;
-};
-
-// The parents as given, where they name another bone and lead back to a root.
-Tree TreeOf(size_t count, const std::vector<int32_t> &parents) {
-    Tree tree;
-    tree.parent.assign(count, -1);
-    tree.children.resize(count);
-    for (size_t b = 0; b < count && b < parents.size(); ++b)
-        if (parents[b] >= 0 && static_cast<size_t>(parents[b]) < count && static_cast<size_t>(parents[b]) != b)
-            tree.parent[b] = parents[b];
-    // A parent chain that loops is cut where the loop closes.
-    std::vector<uint8_t> state(count, 0);  // 0 unseen, 1 on the path, 2 done
-    std::vector<uint32_t> path;
-    for (uint32_t b = 0; b < count; ++b) {
-        uint32_t at = b;
-        path.clear();
-        while (state[at] == 0) {
-            state[at] = 1;
-            path.push_back(at);
-            if (tree.parent[at] < 0) break;
-            uint32_t up = static_cast<uint32_t>(tree.parent[at]);
-            if (state[up] == 1) {
-                tree.parent[at] = -1;
-                break;
-            }
-            at = up;
-        }
-        for (uint32_t done : path) state[done] = 2;
-    }
-    for (uint32_t b = 0; b < count; ++b)
-        if (tree.parent[b] >= 0) tree.children[static_cast<size_t>(tree.parent[b])].push_back(b);
-    return tree;
-}
-
 bool AlikeLength(const std::vector<BoneSegment> &bones, uint32_t a, uint32_t b) {
     double la = Length(Along(bones[a])), lb = Length(Along(bones[b]));
     return std::fabs(la - lb) <= 0.05 * std::max(la, lb);
@@ -95,7 +58,7 @@ bool AlikeLength(const std::vector<BoneSegment> &bones, uint32_t a, uint32_t b) 
 // among the bones that hang from a bone of its parent's length.
 using ByParentLength = std::vector<std::pair<double, uint32_t>>;
 
-ByParentLength SortByParentLength(const std::vector<BoneSegment> &bones, const Tree &tree) {
+ByParentLength SortByParentLength(const std::vector<BoneSegment> &bones, const RigTree &tree) {
     ByParentLength sorted;
     for (uint32_t b = 0; b < bones.size(); ++b)
         if (tree.parent[b] >= 0) sorted.push_back({Length(Along(bones[static_cast<size_t>(tree.parent[b])])), b});
@@ -108,7 +71,7 @@ ByParentLength SortByParentLength(const std::vector<BoneSegment> &bones, const T
 // twin is taken as found.
 constexpr size_t kMostTwinCandidates = 256;
 
-bool HasTwin(const std::vector<BoneSegment> &bones, const Tree &tree, const ByParentLength &byParentLength,
+bool HasTwin(const std::vector<BoneSegment> &bones, const RigTree &tree, const ByParentLength &byParentLength,
              uint32_t first, uint32_t second) {
     int32_t parent = tree.parent[first];
     if (parent < 0) return false;
@@ -134,7 +97,7 @@ bool HasTwin(const std::vector<BoneSegment> &bones, const Tree &tree, const ByPa
     return false;
 }
 
-void MarkChains(const std::vector<BoneSegment> &bones, const Tree &tree, RigShape &shape) {
+void MarkChains(const std::vector<BoneSegment> &bones, const RigTree &tree, RigShape &shape) {
     const size_t count = bones.size();
     const ByParentLength byParentLength = SortByParentLength(bones, tree);
     for (uint32_t b = 0; b < count; ++b) {
@@ -167,7 +130,7 @@ void MarkChains(const std::vector<BoneSegment> &bones, const Tree &tree, RigShap
     }
 }
 
-void AddSpokes(const std::vector<BoneSegment> &bones, const Tree &tree, RigShape &shape) {
+void AddSpokes(const std::vector<BoneSegment> &bones, const RigTree &tree, RigShape &shape) {
     double comparisons = 0;
     for (const auto &children : tree.children)
         if (children.size() >= 2) comparisons += static_cast<double>(children.size()) * static_cast<double>(bones.size());
@@ -204,18 +167,17 @@ void AddSpokes(const std::vector<BoneSegment> &bones, const Tree &tree, RigShape
 
 }  // namespace
 
-RigShape ShapeOfRig(const std::vector<BoneSegment> &bones, const std::vector<int32_t> &parents,
-                    const std::vector<bool> &handles) {
+RigShape ShapeOfRig(const std::vector<BoneSegment> &bones, RigTree tree, const std::vector<bool> &handles) {
     RigShape shape;
     shape.reach.resize(bones.size());
     for (size_t b = 0; b < bones.size(); ++b) shape.reach[b].push_back(bones[b]);
     shape.chain.resize(bones.size());
     shape.handle = handles;
-    shape.handle.resize(bones.size(), false);
-    std::vector<int32_t> carried = parents;
-    for (int32_t &parent : carried)
-        if (parent >= 0 && static_cast<size_t>(parent) < bones.size() && shape.handle[static_cast<size_t>(parent)]) parent = -1;
-    Tree tree = TreeOf(bones.size(), carried);
+    for (uint32_t b = 0; b < bones.size(); ++b)
+        if (handles[b]) {
+            for (uint32_t child : tree.children[b]) tree.parent[child] = -1;
+            tree.children[b].clear();
+        }
     MarkChains(bones, tree, shape);
     AddSpokes(bones, tree, shape);
     return shape;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "weights/nearest_bone.h"
+#include "weights/rig_tree.h"
 
 namespace vexil_host {
 
@@ -28,15 +29,14 @@ struct RigShape {
     std::vector<bool> handle;
 };
 
-// The shape of the rig of `bones`, `parents` giving each bone's parent (-1
-// for a root; empty when the tree is unknown). A chain is a run of at least
-// four bones, each the only child of the one before, whose lengths lie
-// within twice each other: a tail, a neck, a spine, a rope, a tentacle. A
-// run that mirrors another hanging from the same parent (or from parents
+// The shape of the rig of `bones` hung as `tree`. A chain is a run of at
+// least four bones, each the only child of the one before, whose lengths
+// lie within twice each other: a tail, a neck, a spine, a rope, a tentacle.
+// A run that mirrors another hanging from the same parent (or from parents
 // of one length) is a leg or an arm, not a chain, unless it has six bones
-// or more. `handles` marks the bones that carry the rig (HandleBones): they
-// are cut from the tree, their children hanging from nothing.
-RigShape ShapeOfRig(const std::vector<BoneSegment> &bones, const std::vector<int32_t> &parents,
-                    const std::vector<bool> &handles);
+// or more. `handles` marks, per bone, those that carry the rig
+// (HandleBones): they are cut from the tree, their children hanging from
+// nothing.
+RigShape ShapeOfRig(const std::vector<BoneSegment> &bones, RigTree tree, const std::vector<bool> &handles);
 
 }  // namespace vexil_host
