@@ -12,7 +12,9 @@ per point, averaged, and the pose error (the skin bent in random poses by
 either weights, as a share of its size). Both measures come from the
 workplace's skinbench.py (--tools, default ../shared/tools beside this
 checkout). Blender's weights do not change with our code, so they are kept
-in the work folder and taken again from there.
+in the work folder and taken again from there. The summary also names the
+characters whose artists kept Blender's blends in places: there Blender is
+scored in part against its own weights.
 
 Cases:
 - people and a rope from Debian's assimp-testmodels, converted at run time;
@@ -259,6 +261,8 @@ def main():
             blender = blender_weights(args.tools, folder, args.work)
             row["blender"] = skinbench.score(ref, blender["weights"])
             row["blender"]["seconds"] = round(blender["seconds"], 3)
+            if kind != "synthetic":
+                row["kept_blender"] = kept_blender(ref["artist"], blender["weights"])
             if kind == "synthetic":
                 row["blender"]["targets"] = check_targets(ref, blender["weights"])
         rows.append(row)
@@ -294,6 +298,32 @@ def print_row(row):
             print("|  | %s %s: %s |" % (method, "meets" if passed else "MISSES", words), flush=True)
 
 
+# A painted blend that lies this close (half L1) to Blender's automatic
+# weights is the heat's own result, kept by the artist.
+KEPT_WITHIN = 0.02
+# Below this heaviest weight a point's weights are a blend.
+BLENDED_BELOW = 0.98
+
+
+def normalised(weights):
+    total = sum(weights.values()) if weights else 0
+    return {bone: w / total for bone, w in weights.items()} if total > 0 else {}
+
+
+def kept_blender(artist, blender):
+    """The share of the points whose artist blends bones exactly as Blender's
+    automatic weights do: where the artist kept the heat's result, Blender
+    scores as if it had painted the skin."""
+    kept = 0
+    for painted, computed in zip(artist, blender):
+        painted, computed = normalised(painted), normalised(computed or {})
+        if not painted or max(painted.values()) >= BLENDED_BELOW:
+            continue
+        bones = set(painted) | set(computed)
+        kept += 0.5 * sum(abs(painted.get(b, 0) - computed.get(b, 0)) for b in bones) < KEPT_WITHIN
+    return kept / len(artist) if artist else 0.0
+
+
 def ratio(a, b):
     return a / b if b > 0 else (1.0 if a == 0 else math.inf)
 
@@ -307,6 +337,10 @@ def summary(rows):
         print("\nreal characters: %d; auto / Blender, mean ratio: L1 %.3f, pose %.3f; at or below Blender in both: %d%s"
               % (len(real), sum(l1) / len(l1), sum(pose) / len(pose), len(real) - len(worse),
                  "; above in " + ", ".join(worse) if worse else ""))
+        kept = sorted((r for r in real if r.get("kept_blender", 0) >= 0.05), key=lambda r: -r["kept_blender"])
+        if kept:
+            print("  points whose artist kept Blender's blend (within %.2f): %s" % (
+                KEPT_WITHIN, ", ".join("%s %.0f%%" % (r["case"], 100 * r["kept_blender"]) for r in kept)))
         for kind in sorted({r["kind"] for r in real}):
             some = [r for r in real if r["kind"] == kind]
             print("  %s (%d): auto L1 %.3f, nearest %.3f, Blender %.3f; pose auto %.4f, nearest %.4f, Blender %.4f" % (
