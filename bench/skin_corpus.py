@@ -182,6 +182,11 @@ def normalised(w):
     return {k: v / s for k, v in w.items()} if s > 0 else {}
 
 
+def half_l1(a, b):
+    """Half the L1 distance between two points' weights, by bone name."""
+    return 0.5 * sum(abs(a.get(k, 0) - b.get(k, 0)) for k in set(a) | set(b))
+
+
 def check_targets(ref, got):
     """What each drawn rig must meet, as (passed, words)."""
     import numpy as np
@@ -199,8 +204,7 @@ def check_targets(ref, got):
                 by_ring.setdefault(ring[1], []).append(i)
             worst_ring, worst_quarter = 0.0, 0.0
             for place, members in by_ring.items():
-                errors = [0.5 * sum(abs(normalised(got[i]).get(k, 0) - ref["artist"][i].get(k, 0))
-                                    for k in set(got[i]) | set(ref["artist"][i])) for i in members]
+                errors = [half_l1(normalised(got[i]), ref["artist"][i]) for i in members]
                 worst_ring = max(worst_ring, float(np.mean(errors)))
                 joint = round(place + 0.25)
                 if 1 <= joint < len(names) and abs(place - (joint - 0.25)) < 1e-9:
@@ -261,10 +265,10 @@ def main():
             blender = blender_weights(args.tools, folder, args.work)
             row["blender"] = skinbench.score(ref, blender["weights"])
             row["blender"]["seconds"] = round(blender["seconds"], 3)
-            if kind != "synthetic":
-                row["kept_blender"] = kept_blender(ref["artist"], blender["weights"])
             if kind == "synthetic":
                 row["blender"]["targets"] = check_targets(ref, blender["weights"])
+            else:
+                row["kept_blender"] = kept_blender(ref["artist"], blender["weights"])
         rows.append(row)
         print_row(row)
     summary(rows)
@@ -305,11 +309,6 @@ KEPT_WITHIN = 0.02
 BLENDED_BELOW = 0.98
 
 
-def normalised(weights):
-    total = sum(weights.values()) if weights else 0
-    return {bone: w / total for bone, w in weights.items()} if total > 0 else {}
-
-
 def kept_blender(artist, blender):
     """The share of the points whose artist blends bones exactly as Blender's
     automatic weights do: where the artist kept the heat's result, Blender
@@ -319,8 +318,7 @@ def kept_blender(artist, blender):
         painted, computed = normalised(painted), normalised(computed or {})
         if not painted or max(painted.values()) >= BLENDED_BELOW:
             continue
-        bones = set(painted) | set(computed)
-        kept += 0.5 * sum(abs(painted.get(b, 0) - computed.get(b, 0)) for b in bones) < KEPT_WITHIN
+        kept += half_l1(painted, computed) < KEPT_WITHIN
     return kept / len(artist) if artist else 0.0
 
 
