@@ -214,7 +214,7 @@ def check_targets(ref, got):
                             "rings within %.3f of middle-to-middle, the quarter-bone rings %.3f off 0.25"
                             % (worst_ring, worst_quarter)))
         elif check["kind"] == "limb":
-            along, child = {}, {}
+            along = {}
             for i, ring in enumerate(rings):
                 if ring is None or (check.get("part") is not None and ring[0] != check["part"]):
                     continue
