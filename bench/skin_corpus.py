@@ -4,6 +4,7 @@ weights is judged on people, four-legged animals, a rope and rigs drawn here
 together, never on one character.
 
   bench/skin_corpus.py [--build DIR] [--work DIR] [--tools DIR] [--only NAME,...] [--no-blender]
+                       [--held-out] [--json FILE]
 
 For each case it runs `vexil-host --gltf` with `--weights auto` and
 `--weights nearest`, and Blender's automatic weights (faces turned outward
@@ -23,7 +24,9 @@ Cases:
 - rigs drawn here (bench/synthetic_rigs.py), each with its own target: a
   chain's joints blend from one bone's middle to the next, a limb's joint
   over about its thickness, and no point takes weight from a limb it only
-  touches.
+  touches;
+- with --held-out, 15 more characters of 0 A.D. that no change was tuned
+  on, fish, a whale, a cape and a robe among them, summed up apart.
 
 Run as root, it installs what is missing (blender, assimp-utils,
 assimp-testmodels, 0ad-data, python3-numpy, python3-scipy).
@@ -49,32 +52,56 @@ PEOPLE = {
     "Testwuson": ("person", ASSIMP + "X/Testwuson.X"),
     "rope": ("rope", ASSIMP + "FBX/animation_with_skeleton.fbx"),
 }
-# 0 A.D.'s meshes and the skeletons they were made on.
+# 0 A.D.'s meshes (under art/meshes/) and the skeletons they were made on.
 ZERO_AD = {
-    "horse": ("animal", "horse", "horse"),
-    "cattle": ("animal", "cattle_female_a", "bovidae_skeleton"),
-    "bull": ("animal", "bull_a", "bovidae_skeleton"),
-    "elephant": ("animal", "elephant_african_bush", "elephantidae_african_bush"),
-    "bear": ("animal", "bear", "ursidae_armature"),
-    "giraffe": ("animal", "giraffe_adult", "giraffe"),
-    "mastiff": ("animal", "mastiff", "mastiff"),
-    "wolfhound": ("animal", "wolfhound", "wolfhound"),
-    "fox": ("animal", "fox", "fox_armature"),
-    "wolf": ("animal", "wolf", "wolf"),
-    "chicken": ("animal", "chicken", "chicken"),
-    "hawk": ("animal", "hawk", "hawk"),
-    "crocodile": ("animal", "Croc", "crocodile"),
-    "hippopotamus": ("animal", "fauna_hippopotamus", "hippopotamus_armature"),
-    "rhinoceros": ("animal", "rhino", "rhino"),
-    "camel": ("animal", "camel", "camelus"),
-    "deer": ("animal", "deer_mesh", "deer"),
-    "goat": ("animal", "goat", "goat"),
-    "pig": ("animal", "pig", "boar"),
-    "tiger": ("animal", "tiger", "feline_blender"),
-    "zebra": ("animal", "zebra", "zebra"),
-    "sheep": ("animal", "sheep", "sheep"),
-    "soldier": ("person", "new/m_armor_naked", "biped"),
-    "woman": ("person", "new/f_dress", "biped"),
+    "horse": ("animal", "skeletal/horse", "horse"),
+    "cattle": ("animal", "skeletal/cattle_female_a", "bovidae_skeleton"),
+    "bull": ("animal", "skeletal/bull_a", "bovidae_skeleton"),
+    "elephant": ("animal", "skeletal/elephant_african_bush", "elephantidae_african_bush"),
+    "bear": ("animal", "skeletal/bear", "ursidae_armature"),
+    "giraffe": ("animal", "skeletal/giraffe_adult", "giraffe"),
+    "mastiff": ("animal", "skeletal/mastiff", "mastiff"),
+    "wolfhound": ("animal", "skeletal/wolfhound", "wolfhound"),
+    "fox": ("animal", "skeletal/fox", "fox_armature"),
+    "wolf": ("animal", "skeletal/wolf", "wolf"),
+    "chicken": ("animal", "skeletal/chicken", "chicken"),
+    "hawk": ("animal", "skeletal/hawk", "hawk"),
+    "crocodile": ("animal", "skeletal/Croc", "crocodile"),
+    "hippopotamus": ("animal", "skeletal/fauna_hippopotamus", "hippopotamus_armature"),
+    "rhinoceros": ("animal", "skeletal/rhino", "rhino"),
+    "camel": ("animal", "skeletal/camel", "camelus"),
+    "deer": ("animal", "skeletal/deer_mesh", "deer"),
+    "goat": ("animal", "skeletal/goat", "goat"),
+    "pig": ("animal", "skeletal/pig", "boar"),
+    "tiger": ("animal", "skeletal/tiger", "feline_blender"),
+    "zebra": ("animal", "skeletal/zebra", "zebra"),
+    "sheep": ("animal", "skeletal/sheep", "sheep"),
+    "soldier": ("person", "skeletal/new/m_armor_naked", "biped"),
+    "woman": ("person", "skeletal/new/f_dress", "biped"),
+}
+# Characters of 0 A.D. kept out of the corpus, kinds it lacks among them
+# (fish, a whale, a cape, a robe), scored with --held-out only: a change
+# is made on the corpus and then seen here, on skins nobody tuned it to.
+# Left out: meshes that are a corpus character again (the polar bear, the
+# piglet), and those whose bones the standard skeletons do not fit (the
+# generic fish has none; on the peacock and the rabbit most points are
+# painted to a bone that is not among their three nearest).
+HELD_OUT = {
+    "tuna": ("fish", "skeletal/animal_tuna", "tuna"),
+    "shark": ("fish", "skeletal/shark", "shark"),
+    "whale": ("fish", "skeletal/whale_fin", "whale"),
+    "crow": ("animal", "skeletal/crow", "hawk"),
+    "seagull": ("animal", "skeletal/seagull", "hawk"),
+    "lion": ("animal", "skeletal/animal_lion", "horse_old"),
+    "lioness": ("animal", "skeletal/animal_lioness", "horse_old"),
+    "donkey": ("animal", "skeletal/donkey", "horse_old"),
+    "wildebeest": ("animal", "skeletal/wildebeest_adult", "bovidae_skeleton"),
+    "zebu": ("animal", "skeletal/zebu", "bovidae_skeleton"),
+    "camel_1": ("animal", "skeletal/camel_1", "giraffe"),
+    "asian_elephant": ("animal", "skeletal/elephant_asian_male", "elephantidae_asian"),
+    "goat_male": ("animal", "skeletal/goat_male", "goat"),
+    "robe": ("person", "skeletal/new/m_robe", "biped"),
+    "cape": ("cloth", "props/new/capes/cape_hd_long", "biped"),
 }
 
 
@@ -97,7 +124,7 @@ def load_skinbench(tools):
     return module
 
 
-def prepare_cases(work, tools, only):
+def prepare_cases(work, tools, only, held_out):
     """Each case's folder with model.obj and ref.json, made once."""
     import synthetic_rigs
     import zero_ad_models
@@ -105,8 +132,9 @@ def prepare_cases(work, tools, only):
     skinbench = os.path.join(tools, "skinbench.py")
     for name, (kind, source) in PEOPLE.items():
         cases[name] = (kind, os.path.join(work, name))
-    for name, (kind, mesh, skeleton) in ZERO_AD.items():
-        cases[name] = (kind, os.path.join(work, name))
+    game = dict(ZERO_AD, **(HELD_OUT if held_out else {}))
+    for name in game:
+        cases[name] = (game[name][0], os.path.join(work, name))
     rigs = synthetic_rigs.all_rigs()
     for name in rigs:
         cases[name] = ("synthetic", os.path.join(work, name))
@@ -123,9 +151,9 @@ def prepare_cases(work, tools, only):
             source = os.path.join(folder, "source.glb")
             subprocess.run(["assimp", "export", PEOPLE[name][1], source, "-fglb2"], check=True, capture_output=True)
         else:
-            _, mesh, skeleton = ZERO_AD[name]
+            _, mesh, skeleton = game[name]
             source = os.path.join(folder, "source.gltf")
-            zero_ad_models.write_gltf("art/meshes/skeletal/%s.dae.cached.pmd" % mesh,
+            zero_ad_models.write_gltf("art/meshes/%s.dae.cached.pmd" % mesh,
                                       "art/skeletons/%s.xml" % skeleton, source)
         subprocess.run(["/usr/bin/python3", skinbench, "prepare", source, folder], check=True, capture_output=True)
     return cases
@@ -242,17 +270,19 @@ def main():
     parser.add_argument("--tools", default=os.path.join(os.path.dirname(ROOT), "shared", "tools"))
     parser.add_argument("--only", default="")
     parser.add_argument("--no-blender", action="store_true")
+    parser.add_argument("--held-out", action="store_true", help="also score the characters kept out of the corpus")
     parser.add_argument("--json", help="also write every score to this file")
     args = parser.parse_args()
     ensure_packages()
     skinbench = load_skinbench(args.tools)
     host = os.path.join(args.build, "vexil-host")
     only = set(filter(None, args.only.split(",")))
-    cases = prepare_cases(args.work, args.tools, only)
+    cases = prepare_cases(args.work, args.tools, only, args.held_out)
     rows = []
     for name, (kind, folder) in cases.items():
         ref = json.load(open(os.path.join(folder, "ref.json")))
-        row = {"case": name, "kind": kind, "points": len(ref["points"]), "bones": len(ref["bones"])}
+        row = {"case": name, "kind": kind, "points": len(ref["points"]), "bones": len(ref["bones"]),
+               "held_out": name in HELD_OUT}
         for method in ("auto", "nearest"):
             path, seconds = vexil_weights(host, folder, method)
             got = weights_by_index(skinbench, ref, path) if ref.get("by_index") else \
@@ -326,15 +356,20 @@ def ratio(a, b):
     return a / b if b > 0 else (1.0 if a == 0 else math.inf)
 
 
+def against_blender(rows):
+    """How auto's two errors compare with Blender's over `rows`, in words."""
+    l1 = [ratio(r["auto"]["mean_error"], r["blender"]["mean_error"]) for r in rows]
+    pose = [ratio(r["auto"]["pose_error"], r["blender"]["pose_error"]) for r in rows]
+    worse = [r["case"] for r, a, b in zip(rows, l1, pose) if a > 1 or b > 1]
+    return "%d; auto / Blender, mean ratio: L1 %.3f, pose %.3f; at or below Blender in both: %d%s" % (
+        len(rows), sum(l1) / len(l1), sum(pose) / len(pose), len(rows) - len(worse),
+        "; above in " + ", ".join(worse) if worse else "")
+
+
 def summary(rows):
-    real = [r for r in rows if r["kind"] != "synthetic" and "blender" in r]
+    real = [r for r in rows if r["kind"] != "synthetic" and "blender" in r and not r["held_out"]]
     if real:
-        l1 = [ratio(r["auto"]["mean_error"], r["blender"]["mean_error"]) for r in real]
-        pose = [ratio(r["auto"]["pose_error"], r["blender"]["pose_error"]) for r in real]
-        worse = [r["case"] for r, a, b in zip(real, l1, pose) if a > 1 or b > 1]
-        print("\nreal characters: %d; auto / Blender, mean ratio: L1 %.3f, pose %.3f; at or below Blender in both: %d%s"
-              % (len(real), sum(l1) / len(l1), sum(pose) / len(pose), len(real) - len(worse),
-                 "; above in " + ", ".join(worse) if worse else ""))
+        print("\nreal characters: " + against_blender(real))
         kept = sorted((r for r in real if r.get("kept_blender", 0) >= 0.05), key=lambda r: -r["kept_blender"])
         if kept:
             print("  points whose artist kept Blender's blend (within %.2f): %s" % (
@@ -344,6 +379,9 @@ def summary(rows):
             print("  %s (%d): auto L1 %.3f, nearest %.3f, Blender %.3f; pose auto %.4f, nearest %.4f, Blender %.4f" % (
                 kind, len(some), *[sum(r[m]["mean_error"] for r in some) / len(some) for m in ("auto", "nearest", "blender")],
                 *[sum(r[m]["pose_error"] for r in some) / len(some) for m in ("auto", "nearest", "blender")]))
+    held = [r for r in rows if r["held_out"] and "blender" in r]
+    if held:
+        print("held out: " + against_blender(held))
     synthetic = [r for r in rows if r["kind"] == "synthetic"]
     if synthetic:
         missed = [r["case"] for r in synthetic if not all(p for p, _ in r["auto"]["targets"])]
