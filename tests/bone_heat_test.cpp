@@ -611,6 +611,17 @@ TEST(BoneHeat, copesWithMeshesAsArtistsMakeThem) {
         rows.push_back(std::move(row));
     }
     {
+        // A horn growing from the head and sweeping down past the shoulder,
+        // a part of its own that sees almost no bone: its tip lies nearer
+        // the body's skin than the head's, and still the body does not move it.
+        Row row{"a horn sweeping down past the shoulder", {}, {{{0, 0, 0}, {0, 1.4, 0}}, {{0, 1.4, 0}, {0, 3, 0}}}, {}, {-1, 0}};
+        AddTube(row.skin, {{0, 0, 0}, {0, 1.4f, 0}, {0, 3, 0}}, 0.3f, 12, 8);
+        uint32_t horn = static_cast<uint32_t>(row.skin.points.size());
+        AddTube(row.skin, {{0.1f, 2.8f, 0}, {0.9f, 0.8f, 0.9f}}, 0.05f, 8, 12);
+        row.never = {{horn, static_cast<uint32_t>(row.skin.points.size()), 0, 1}};
+        rows.push_back(std::move(row));
+    }
+    {
         // A part inside another, as teeth in a head: the head's skin lies
         // nearer the teeth's bone than its own, but sees it only through
         // the teeth.

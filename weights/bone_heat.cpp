@@ -29,7 +29,8 @@ namespace {
 constexpr size_t kMostSolvedPlaces = 50000;
 // A part of the skin is solved when this share of its places sees a bone
 // through the inside of the skin; a part that sees less (a button, a
-// shirt over the body) takes the weights of the skin nearest to it.
+// horn, a shirt over the body) is inpainted from where it touches the
+// solved skin (InpaintLooseParts).
 constexpr double kSeeingShare = 0.2;
 // A bone's heat under this is dropped, and up to twice this it fades in
 // from nothing, so that a bone's reach ends without a step; artists keep
@@ -37,6 +38,9 @@ constexpr double kSeeingShare = 0.2;
 constexpr double kFaintest = 0.025;
 // Bones whose heat is solved for together.
 constexpr size_t kSolvedTogether = 16;
+// A place of a part left unsolved touches the solved skin when it lies
+// within this share of the part's size of the part's nearest approach.
+constexpr double kTouchingShare = 0.1;
 
 // The parts the Laplacian's edges join, numbered from 0.
 std::vector<uint32_t> PartsOf(const Laplacian &laplacian, size_t count, uint32_t &parts) {
@@ -197,6 +201,82 @@ bool Solve(const Laplacian &laplacian, const Warmth &warmth, const std::vector<u
     return true;
 }
 
+// The places of the parts left unsolved (a horn, a button, a shirt) that
+// touch the solved skin, each holding the weights of the solved place
+// nearest to it, beside the painted places.
+struct Held {
+    std::vector<bool> loosePart, held;
+    std::vector<Influences> weights;
+    std::vector<uint32_t> loosePlaces;
+};
+
+Held TouchingPlaces(const Places &places, const std::vector<uint32_t> &partOf, uint32_t parts,
+                    const std::vector<bool> &solvedPart, const std::vector<bool> &fixed,
+                    const std::vector<Influences> &fixedWeights, const std::vector<bool> &hasEdge,
+                    const std::vector<uint32_t> &weighed, const std::vector<Influences> &placeWeights) {
+    Held held{std::vector<bool>(parts, false), {}, {}, {}};
+    for (size_t place = 0; place < partOf.size(); ++place)
+        if (!solvedPart[partOf[place]] && !fixed[place] && hasEdge[place]) {
+            held.loosePart[partOf[place]] = true;
+            held.loosePlaces.push_back(static_cast<uint32_t>(place));
+        }
+    if (held.loosePlaces.empty()) return held;
+    held.held = fixed;
+    held.weights = fixedWeights;
+    const PointTree nearestSolved(places.position, weighed);
+    std::vector<uint32_t> nearest;
+    std::vector<double> distance, least(parts, INFINITY);
+    std::vector<Bounds> box(parts);
+    for (uint32_t place : held.loosePlaces) {
+        uint32_t part = partOf[place];
+        const Point3 &p = places.position[place];
+        uint32_t solved = nearestSolved.Nearest(p);
+        const Point3 &q = places.position[solved];
+        nearest.push_back(solved);
+        distance.push_back(std::hypot(p[0] - q[0], p[1] - q[1], p[2] - q[2]));
+        least[part] = std::min(least[part], distance.back());
+        for (int k = 0; k < 3; ++k)
+            box[part].low[k] = std::min(box[part].low[k], p[k]), box[part].high[k] = std::max(box[part].high[k], p[k]);
+    }
+    for (size_t i = 0; i < held.loosePlaces.size(); ++i) {
+        uint32_t place = held.loosePlaces[i], part = partOf[place];
+        const Bounds &b = box[part];
+        double size = std::hypot(b.high[0] - b.low[0], b.high[1] - b.low[1], b.high[2] - b.low[2]);
+        if (distance[i] <= least[part] + kTouchingShare * size)
+            held.held[place] = true, held.weights[place] = placeWeights[nearest[i]];
+    }
+    return held;
+}
+
+// The parts left unsolved, inpainted from the places where they touch the
+// solved skin: with no heat, the solve gives each free place the harmonic
+// blend of the held places' weights, as Abdrashitov et al. inpaint the
+// weights they cannot trust from those they can ("Robust Skin Weights
+// Transfer via Weight Inpainting", SIGGRAPH Asia 2023). A horn that curls
+// back over the neck follows the head it grows from, where taking the
+// skin nearest each of its places would hand its tip to the neck. A part
+// that touches the skin all over, as a shirt does, is held everywhere and
+// takes the skin beneath it. Adds the places weighed to `weighed`.
+void InpaintLooseParts(const Places &places, const Laplacian &laplacian, const std::vector<uint32_t> &partOf,
+                       uint32_t parts, const std::vector<bool> &solvedPart, const std::vector<bool> &fixed,
+                       const std::vector<Influences> &fixedWeights, const std::vector<bool> &hasEdge,
+                       size_t boneCount, std::vector<Influences> &placeWeights, std::vector<uint32_t> &weighed) {
+    Held held = TouchingPlaces(places, partOf, parts, solvedPart, fixed, fixedWeights, hasEdge, weighed, placeWeights);
+    if (held.loosePlaces.empty()) return;
+    const size_t count = partOf.size();
+    Warmth none;
+    none.heat.strength.assign(count, 0);
+    none.heat.first.assign(count + 1, 0);
+    none.solvedPart = held.loosePart;
+    Heaviest inpainted(count);
+    std::vector<int64_t> unknownOf;
+    if (!Solve(laplacian, none, partOf, held.held, held.weights, boneCount, hasEdge, unknownOf, inpainted)) return;
+    for (uint32_t place : held.loosePlaces) {
+        placeWeights[place] = held.held[place] ? held.weights[place] : Faded(inpainted.weights[place]);
+        if (!placeWeights[place].Empty()) weighed.push_back(place);
+    }
+}
+
 }  // namespace
 
 HeatOutcome BoneHeat(const std::vector<std::array<float, 3>> &points, const std::vector<uint32_t> &triangles,
@@ -250,6 +330,9 @@ HeatOutcome BoneHeat(const std::vector<std::array<float, 3>> &points, const std:
             placeWeights[place] = Faded(heaviest.weights[place]);
         if (!placeWeights[place].Empty()) weighed.push_back(static_cast<uint32_t>(place));
     }
+    if (!weighed.empty())
+        InpaintLooseParts(places, laplacian, partOf, parts, warmth.solvedPart, fixed, fixedWeights, hasEdge,
+                          bones.size(), placeWeights, weighed);
     if (weighed.empty()) {
         // Nothing to carry over from: each place takes the bones that warm it.
         const HeatSources &heat = warmth.heat;
