@@ -18,11 +18,11 @@
 #include <assimp/scene.h>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
-#include <unistd.h>
 
 #include "cli/program.h"
 #include "file_formats/lwo_writer.h"
 #include "file_formats/mesh_file.h"
+#include "temp_path.h"
 
 namespace {
 
@@ -213,7 +213,7 @@ std::string RunHost(const std::vector<std::string> &arguments) {
 Expected Example(const std::string &file, const std::string &object, const std::string &crossed = "") {
     Expected expected;
     expected.path = std::string(VEXIL_EXAMPLES_DIR) + "/" + file;
-    expected.gltf = ::testing::TempDir() + "vexil_gltf_" + std::to_string(::getpid()) + "_" + file;
+    expected.gltf = vexil_test::TempPath(file);
     expected.object = object;
     std::vector<MeshObject> objects = vexil_host::ReadMeshFile(expected.path);
     nlohmann::json scene = nlohmann::json::parse(RunHost({"--scene", "-", expected.path}));
@@ -240,7 +240,7 @@ Expected Example(const std::string &file, const std::string &object, const std::
 
 std::vector<Expected> &Files() {
     static std::vector<Expected> files = [] {
-        std::string directory = ::testing::TempDir() + "vexil_gltf_" + std::to_string(::getpid());
+        std::string directory = vexil_test::TempPath("rigs");
         std::system(("mkdir -p \"" + directory + "\"").c_str());
         std::vector<Expected> files = {Example("arm.obj", "Arm"), Example("hand.obj", "Hand"),
                                        Example("biped.obj", "Biped"), Example("tail.obj", "Tail", "Fin"),
@@ -361,7 +361,7 @@ TEST(GltfExport, automaticWeightsPassKhronosValidatorToo) {
                                        Files()[5].path, Files()[10].path, Files()[11].path};
     std::vector<std::string> written;
     for (size_t i = 0; i < inputs.size(); ++i) {
-        written.push_back(::testing::TempDir() + "automatic" + std::to_string(i) + (i % 2 ? ".gltf" : ".glb"));
+        written.push_back(vexil_test::TempPath("automatic") + std::to_string(i) + (i % 2 ? ".gltf" : ".glb"));
         RunHost({"--weights", "auto", "--gltf", written.back(), inputs[i]});
     }
     auto [clean, report] = Validate(written);
@@ -393,7 +393,7 @@ TEST(GltfExport, facesOfTheDressedBipedPointOutwards) {
 TEST(GltfExport, pivotModeWritesTheSameJoints) {
     for (const char *example : {"arm.obj", "biped.obj", "tail.obj"}) {
         std::string input = std::string(VEXIL_EXAMPLES_DIR) + "/" + example;
-        std::string plain = ::testing::TempDir() + "plain.gltf", pivot = ::testing::TempDir() + "pivot.gltf";
+        std::string plain = vexil_test::TempPath("plain.gltf"), pivot = vexil_test::TempPath("pivot.gltf");
         RunHost({"--gltf", plain, input});
         RunHost({"--pivot-rotate", "--gltf", pivot, input});
         nlohmann::json a = nlohmann::json::parse(std::ifstream(plain)), b = nlohmann::json::parse(std::ifstream(pivot));
@@ -409,7 +409,7 @@ TEST(GltfExport, pivotModeWritesTheSameJoints) {
 // Runs vexil-host --gltf on an OBJ text; returns the JSON file and what it
 // said on standard error.
 std::pair<nlohmann::json, std::string> Export(const std::string &obj) {
-    std::string input = ::testing::TempDir() + "edge.obj", gltf = ::testing::TempDir() + "edge.gltf";
+    std::string input = vexil_test::TempPath("edge.obj"), gltf = vexil_test::TempPath("edge.gltf");
     std::ofstream(input, std::ios::binary) << obj;
     std::ostringstream out, err;
     vexil_host::RunProgram({"--module", VEXIL_MODULE_PATH, "--gltf", gltf, input}, ".", out, err);
@@ -456,7 +456,7 @@ TEST(GltfExport, aPointEquallyNearTwoBonesFollowsTheFirstInDepthFirstOrder) {
     const std::string points = "o Pair\nv -1 0 0\nv -1 1 0\nv -1.1 0 0\nv 1 0 0\nv 1 1 0\nv 1.1 0 0\n"
                                "v 0 0 -0.5\nv 0 1 -0.5\nv 0 1 0.5\nv 0 0 0.5\nusemtl Skin\nf 7 8 9 10\n";
     for (const auto &[order, first] : {std::pair<std::string, std::string>{left + right, "Left"}, {right + left, "Right"}}) {
-        std::string input = ::testing::TempDir() + "pair.obj", gltf = ::testing::TempDir() + "pair.glb";
+        std::string input = vexil_test::TempPath("pair.obj"), gltf = vexil_test::TempPath("pair.glb");
         std::ofstream(input, std::ios::binary) << points + order;
         RunHost({"--gltf", gltf, input});
         Assimp::Importer importer;
@@ -490,8 +490,8 @@ TEST(WeightMaps, readingTheWrittenFileBackGivesTheSameGltfWeights) {
         std::vector<std::string> inputs = {VEXIL_EXAMPLES_DIR "/biped_skin.obj", VEXIL_EXAMPLES_DIR "/biped_skin.lwo"};
         for (size_t file = 4; file < Files().size(); file += 3) inputs.push_back(Files()[file].path);
         for (const std::string &input : inputs) {
-            std::string first = ::testing::TempDir() + "first.glb", maps = ::testing::TempDir() + "maps.lwo",
-                        second = ::testing::TempDir() + "second.glb";
+            std::string first = vexil_test::TempPath("first.glb"), maps = vexil_test::TempPath("maps.lwo"),
+                        second = vexil_test::TempPath("second.glb");
             RunHost({"--weights", method, "--gltf", first, "--weight-maps", maps, input});
             RunHost({"--weights", method, "--gltf", second, maps});
             std::string written = BinaryChunk(first);
@@ -575,16 +575,15 @@ TEST(GltfExport, aSkinOfTrianglesIsWeighedAsItsQuadrangles) {
             int a = 6 + ring * sides + side, b = 6 + ring * sides + (side + 1) % sides;
             limb << "f " << a << " " << b << " " << b + sides << " " << a + sides << "\n";
         }
-    const std::string directory = ::testing::TempDir();
     for (const auto &[what, quadrangles] : {std::pair<std::string, std::string>{"the biped's skin", biped}, {"a limb", limb.str()}}) {
-        std::ofstream(directory + "quadrangles.obj", std::ios::binary) << quadrangles;
-        RunHost({"--weights", "auto", "--gltf", directory + "quadrangles.glb", directory + "quadrangles.obj"});
-        std::map<Point, std::map<std::string, double>> reference = WeightsByPlace(directory + "quadrangles.glb");
+        std::ofstream(vexil_test::TempPath("quadrangles.obj"), std::ios::binary) << quadrangles;
+        RunHost({"--weights", "auto", "--gltf", vexil_test::TempPath("quadrangles.glb"), vexil_test::TempPath("quadrangles.obj")});
+        std::map<Point, std::map<std::string, double>> reference = WeightsByPlace(vexil_test::TempPath("quadrangles.glb"));
         ASSERT_GT(reference.size(), 400u) << what;
         for (int diagonal : {0, 1}) {
-            std::ofstream(directory + "triangles.obj", std::ios::binary) << Triangulated(quadrangles, diagonal);
-            RunHost({"--weights", "auto", "--gltf", directory + "triangles.glb", directory + "triangles.obj"});
-            std::map<Point, std::map<std::string, double>> got = WeightsByPlace(directory + "triangles.glb");
+            std::ofstream(vexil_test::TempPath("triangles.obj"), std::ios::binary) << Triangulated(quadrangles, diagonal);
+            RunHost({"--weights", "auto", "--gltf", vexil_test::TempPath("triangles.glb"), vexil_test::TempPath("triangles.obj")});
+            std::map<Point, std::map<std::string, double>> got = WeightsByPlace(vexil_test::TempPath("triangles.glb"));
             ASSERT_EQ(got.size(), reference.size()) << what << ", diagonal " << diagonal;
             double total = 0;
             for (const auto &[place, weights] : reference) {
@@ -605,7 +604,6 @@ TEST(GltfExport, aSkinOfTrianglesIsWeighedAsItsQuadrangles) {
 }
 
 TEST(GltfExport, nearestBoneRulesHoldPastTheirEdges) {
-    std::string directory = ::testing::TempDir();
     // More than 256 bones: joints above 255 need JOINTS_0 of 16 bits.
     {
         std::ostringstream obj;
@@ -616,9 +614,9 @@ TEST(GltfExport, nearestBoneRulesHoldPastTheirEdges) {
             points += 3;
         }
         for (int k = 0; k < 300; ++k) obj << Quad(static_cast<float>(k), 0.4f, 0.3f, points);
-        std::ofstream(directory + "many.obj") << obj.str();
-        RunHost({"--gltf", directory + "many.glb", directory + "many.obj"});
-        auto weights = WeightsByPlace(directory + "many.glb");
+        std::ofstream(vexil_test::TempPath("many.obj")) << obj.str();
+        RunHost({"--gltf", vexil_test::TempPath("many.glb"), vexil_test::TempPath("many.obj")});
+        auto weights = WeightsByPlace(vexil_test::TempPath("many.glb"));
         ASSERT_EQ(weights.size(), 1200u);
         for (const auto &[place, byBone] : weights) {
             std::string bone = "B" + std::to_string(static_cast<int>(std::lround(place[0])));
@@ -634,14 +632,14 @@ TEST(GltfExport, nearestBoneRulesHoldPastTheirEdges) {
         obj += "usemtl " + second + "\nf 2 " + (first == "Left" ? "5" : "4") + " 6\n";
         // On the plane x = 0, about which the two children mirror.
         obj += "v 0 2.5 -0.2\nv 0 2.5 0.2\nv 0 2.7 0.2\nv 0 2.7 -0.2\nusemtl Skin\nf 7 8 9 10\n";
-        std::ofstream(directory + "siblings.obj") << obj;
-        RunHost({"--gltf", directory + "siblings.gltf", directory + "siblings.obj"});
-        nlohmann::json file = nlohmann::json::parse(std::ifstream(directory + "siblings.gltf"));
+        std::ofstream(vexil_test::TempPath("siblings.obj")) << obj;
+        RunHost({"--gltf", vexil_test::TempPath("siblings.gltf"), vexil_test::TempPath("siblings.obj")});
+        nlohmann::json file = nlohmann::json::parse(std::ifstream(vexil_test::TempPath("siblings.gltf")));
         const auto &nodes = file["nodes"];
         ASSERT_EQ(nodes.size(), 4u);
         EXPECT_EQ(nodes[nodes[1]["children"][0].get<int>()]["name"], first);
         EXPECT_EQ(nodes[nodes[1]["children"][1].get<int>()]["name"], second);
-        for (const auto &[place, byBone] : WeightsByPlace(directory + "siblings.gltf"))
+        for (const auto &[place, byBone] : WeightsByPlace(vexil_test::TempPath("siblings.gltf")))
             EXPECT_EQ(byBone, (std::map<std::string, double>{{first, 1.0}})) << first;
     }
     // A weight of exactly 0 in a bone's map is no weight: the point follows
@@ -657,9 +655,9 @@ TEST(GltfExport, nearestBoneRulesHoldPastTheirEdges) {
                                       mesh.AddPoint(0.6f, 0.5f, 0)};
         mesh.AddPolygon(quad, "Skin");
         objects[0].weightMaps.push_back({"Far", quad, {0, 0, 0, 0.5f}});
-        std::ofstream(directory + "zero.lwo", std::ios::binary) << vexil_host::WriteLwo(objects);
-        RunHost({"--gltf", directory + "zero.glb", directory + "zero.lwo"});
-        auto weights = WeightsByPlace(directory + "zero.glb");
+        std::ofstream(vexil_test::TempPath("zero.lwo"), std::ios::binary) << vexil_host::WriteLwo(objects);
+        RunHost({"--gltf", vexil_test::TempPath("zero.glb"), vexil_test::TempPath("zero.lwo")});
+        auto weights = WeightsByPlace(vexil_test::TempPath("zero.glb"));
         ASSERT_EQ(weights.size(), 4u);
         EXPECT_EQ(weights[(Point{0.5f, 0.5f, 0})], (std::map<std::string, double>{{"Near", 1.0}}));
         EXPECT_EQ(weights[(Point{0.6f, 0.5f, 0})], (std::map<std::string, double>{{"Far", 1.0}}));
@@ -673,7 +671,7 @@ namespace {
 TEST(GltfExport, takesTheFormFromTheExtensionInAnyLetterCase) {
     for (const auto &[name, binary] : std::vector<std::pair<std::string, bool>>{
              {"Upper.GLB", true}, {"Mixed.GlB", true}, {"Upper.GLTF", false}, {"Mixed.glTF", false}}) {
-        std::string path = ::testing::TempDir() + name;
+        std::string path = vexil_test::TempPath(name);
         RunHost({"--gltf", path, VEXIL_EXAMPLES_DIR "/arm.obj"});
         std::string head(4, '\0');
         std::ifstream(path, std::ios::binary).read(&head[0], 4);
@@ -705,19 +703,19 @@ TEST(GltfExport, namesInUtf8PassIntoEveryFileAndBrokenOnesAreReplaced) {
         plain += "usemtl Plain" + std::to_string(k) + "\n" + bone;
         points += 3;
     }
-    std::string directory = ::testing::TempDir(), input = directory + "names.obj", clean = directory + "plain.obj";
+    std::string input = vexil_test::TempPath("names.obj"), clean = vexil_test::TempPath("plain.obj");
     std::ofstream(input, std::ios::binary) << obj;
     std::ofstream(clean, std::ios::binary) << plain;
     std::ostringstream out, err, plainOut, plainErr;
-    int status = vexil_host::RunProgram({"--module", VEXIL_MODULE_PATH, "--gltf", directory + "names.gltf", "--svg",
-                                         directory + "names.svg", "--scene", directory + "names.json", input},
+    int status = vexil_host::RunProgram({"--module", VEXIL_MODULE_PATH, "--gltf", vexil_test::TempPath("names.gltf"), "--svg",
+                                         vexil_test::TempPath("names.svg"), "--scene", vexil_test::TempPath("names.json"), input},
                                         ".", out, err);
     int plainStatus = vexil_host::RunProgram({"--module", VEXIL_MODULE_PATH, clean}, ".", plainOut, plainErr);
     EXPECT_EQ(status, plainStatus) << err.str();
-    nlohmann::json gltf = nlohmann::json::parse(std::ifstream(directory + "names.gltf"));
-    nlohmann::json scene = nlohmann::json::parse(std::ifstream(directory + "names.json"));
+    nlohmann::json gltf = nlohmann::json::parse(std::ifstream(vexil_test::TempPath("names.gltf")));
+    nlohmann::json scene = nlohmann::json::parse(std::ifstream(vexil_test::TempPath("names.json")));
     std::string svg;
-    std::getline(std::ifstream(directory + "names.svg"), svg, '\0');
+    std::getline(std::ifstream(vexil_test::TempPath("names.svg")), svg, '\0');
     std::string sceneText = scene.dump();
     for (size_t k = 0; k < names.size(); ++k) {
         const std::string &written = names[k].second;
@@ -784,7 +782,7 @@ TEST(RigPage, simplifiesASkinPastTwoHundredThousandPointsAndKeepsEveryBone) {
     } rows[] = {{"a sheet of 460 by 460 points", sheet.str(), side * side, 50000},
                 {"a sphere of 249,502 points", sphere.str(), 2 + rings * around, 50000}};
     for (const auto &row : rows) {
-        std::string input = ::testing::TempDir() + "large.obj", page = ::testing::TempDir() + "large.html";
+        std::string input = vexil_test::TempPath("large.obj"), page = vexil_test::TempPath("large.html");
         std::ofstream(input) << row.obj;
         RunHost({"--html", page, input});
         std::ifstream in(page, std::ios::binary);

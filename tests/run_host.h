@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include "temp_path.h"
+
 #include <unistd.h>
 #if !defined(_WIN32)
 #include <sys/wait.h>
@@ -63,10 +65,6 @@ inline Outcome RunHost(const std::string &arguments, bool withErrors = false) {
 }
 
 inline std::string Example(const std::string &name) { return std::string("\"") + VEXIL_EXAMPLES_DIR + "/" + name + "\""; }
-
-inline std::string TempPath(const std::string &name) {
-    return (::testing::TempDir() + "vexil_cli_" + std::to_string(::getpid()) + "_" + name);
-}
 
 inline std::string WriteTemp(const std::string &name, const std::string &text) {
     std::string path = TempPath(name);

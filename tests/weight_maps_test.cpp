@@ -18,6 +18,7 @@
 #include "file_formats/lwo_writer.h"
 #include "host/scene.h"
 #include "weights/skin_weights.h"
+#include "temp_path.h"
 
 namespace {
 
@@ -120,7 +121,7 @@ TEST(WeightMaps, anLwo2FileKeepsEveryOtherChunkInOrderAndGetsAMapPerBone) {
     std::vector<std::string> chunks = RiggersChunks();
     std::string all;
     for (const std::string &chunk : chunks) all += chunk;
-    std::string input = ::testing::TempDir() + "rigger.lwo", output = ::testing::TempDir() + "rigger_maps.lwo";
+    std::string input = vexil_test::TempPath("rigger.lwo"), output = vexil_test::TempPath("rigger_maps.lwo");
     std::ofstream(input, std::ios::binary) << vexil_host::Form(all);
     for (const char *method : {"auto", "nearest"}) {
         Outcome run = RunHost({"--quiet", "--weights", method, "--weight-maps", output, input});
@@ -162,7 +163,7 @@ TEST(WeightMaps, anLwo2FileKeepsEveryOtherChunkInOrderAndGetsAMapPerBone) {
 }
 
 TEST(WeightMaps, anObjectWithoutBonesGetsNoMapsAndSaysSo) {
-    std::string input = ::testing::TempDir() + "two.obj", output = ::testing::TempDir() + "two.lwo";
+    std::string input = vexil_test::TempPath("two.obj"), output = vexil_test::TempPath("two.lwo");
     std::ofstream(input, std::ios::binary) << "o Rig\nv 0 0 0\nv 0 1 0\nv 0.1 0 0\nusemtl Upper\nf 1 2 3\n"
                                               "v -1 0 -1\nv 1 0 -1\nv 1 1 1\nv -1 1 1\nusemtl Skin\nf 4 5 6 7\n"
                                               "o Plate\nv 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\nf 8 9 10 11\n";
@@ -190,7 +191,10 @@ struct Layer {
 std::vector<Layer> Layers(const std::string &file) {
     std::vector<Layer> layers;
     for (const std::string &chunk : Chunks(file)) {
-        if (chunk.compare(0, 4, "LAYR") == 0) layers.push_back({chunk.substr(24, chunk.find('\0', 24) - 24)});
+        if (chunk.compare(0, 4, "LAYR") == 0) {
+            layers.emplace_back();
+            layers.back().name = chunk.substr(24, chunk.find('\0', 24) - 24);
+        }
         if (layers.empty()) continue;
         if (chunk.compare(0, 4, "PNTS") == 0) layers.back().points += (chunk.size() - 8) / 12;
         if (IsWeightMap(chunk)) {
@@ -219,9 +223,8 @@ std::string BoneInABox(const std::string &name, float x, uint32_t surface) {
 // indexing its own points, and keeps its painted maps that name no bone;
 // an object without bones keeps its layer and is named in a note.
 TEST(WeightMaps, eachObjectGetsItsOwnLayerAndMapsAndKeepsItsOtherPaintedMaps) {
-    const std::string directory = ::testing::TempDir();
-    const std::string twoLayers = directory + "layers.lwo", rigger = directory + "painted.lwo",
-                      second = directory + "second.obj", plain = directory + "plain.obj";
+    const std::string twoLayers = vexil_test::TempPath("layers.lwo"), rigger = vexil_test::TempPath("painted.lwo"),
+                      second = vexil_test::TempPath("second.obj"), plain = vexil_test::TempPath("plain.obj");
     std::ofstream(twoLayers, std::ios::binary)
         << vexil_host::Form(Chunk("TAGS", S0("Skin") + S0("Near") + S0("Far")) + BoneInABox("Near", 0, 1) + BoneInABox("Far", 5, 2));
     std::string all;
@@ -246,7 +249,7 @@ TEST(WeightMaps, eachObjectGetsItsOwnLayerAndMapsAndKeepsItsOtherPaintedMaps) {
          "object 'Plain' has no bones, so it gets no weight maps"},
     };
     for (const auto &row : rows) {
-        std::string output = directory + "layers_maps.lwo";
+        std::string output = vexil_test::TempPath("layers_maps.lwo");
         std::vector<std::string> arguments = {"--weight-maps", output};
         arguments.insert(arguments.end(), row.files.begin(), row.files.end());
         Outcome run = RunHost(arguments);
