@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "weights/bone_heat.h"
+#include "weights/intrinsic_delaunay.h"
 #include "weights/point_tree.h"
 #include "weights/triangle_tree.h"
 
@@ -108,8 +109,9 @@ void ExpectWellFormed(const HeatOutcome &outcome, size_t points, size_t bones, c
 
 // The same equations, solved densely, for a skin of one closed part (so
 // that every bone may warm it) and rigs with no chain: the cotangent
-// Laplacian with its weights kept within [1e-3, 1e3], each point's area a
-// third of its triangles', and heat 4 s / d² from the nearest bones that
+// Laplacian of the skin's intrinsic Delaunay triangles (IntrinsicDelaunay,
+// tested on its own) with its weights kept within [1e-3, 1e3], each
+// point's area a third of those triangles', and heat 4 s / d² from the nearest bones that
 // the point sees, by testing every triangle: each bone up to 3% farther
 // than the nearest takes a share falling from 1 to 0 over those 3%, the
 // nearest four seen at most, s their sum (distance lengthened by how far the skin faces away, and
@@ -156,11 +158,21 @@ std::vector<std::vector<double>> DenseHeat(const Skin &skin, const std::vector<B
         Vec n3 = cross(sub(P(c[1]), P(c[0])), sub(P(c[2]), P(c[0])));
         double twice = std::sqrt(dot(n3, n3));
         volume += dot(P(c[0]), cross(P(c[1]), P(c[2])));
-        for (int i = 0; i < 3; ++i) {
-            area[c[i]] += twice / 6;
+        for (int i = 0; i < 3; ++i)
             for (int k = 0; k < 3; ++k) normal[c[i]][k] += n3[k] / twice;
-            size_t o = c[i], p = c[(i + 1) % 3], q = c[(i + 2) % 3];
-            double cot = dot(sub(P(p), P(o)), sub(P(q), P(o))) / twice;
+    }
+    vexil_host::Places places;
+    for (size_t i = 0; i < n; ++i) places.position.push_back(P(i));
+    places.triangles = skin.triangles;
+    const vexil_host::IntrinsicTriangles intrinsic = vexil_host::IntrinsicDelaunay(places);
+    for (size_t t = 0; t < intrinsic.lengths.size(); ++t) {
+        const auto &l = intrinsic.lengths[t];
+        double half = (l[0] + l[1] + l[2]) / 2, size = std::sqrt(half * (half - l[0]) * (half - l[1]) * (half - l[2]));
+        for (int i = 0; i < 3; ++i) {
+            size_t o = intrinsic.corners[3 * t + i], p = intrinsic.corners[3 * t + (i + 1) % 3],
+                   q = intrinsic.corners[3 * t + (i + 2) % 3];
+            area[o] += size / 3;
+            double cot = (l[(i + 1) % 3] * l[(i + 1) % 3] + l[(i + 2) % 3] * l[(i + 2) % 3] - l[i] * l[i]) / (4 * size);
             L[p][q] += cot / 2;
             L[q][p] += cot / 2;
             edge[p][q] = edge[q][p] = true;

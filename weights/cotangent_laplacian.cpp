@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "weights/intrinsic_delaunay.h"
+
 namespace vexil_host {
 
 namespace {
@@ -18,28 +20,26 @@ Laplacian Cotangents(const Places &places) {
     halves.reserve(places.triangles.size());
     double areaSum = 0;
     size_t areaCount = 0;
-    for (size_t t = 0; t < places.triangles.size(); t += 3) {
-        const uint32_t corner[3] = {places.triangles[t], places.triangles[t + 1], places.triangles[t + 2]};
-        double twiceArea = 0;
-        {
-            const Point3 &a = places.position[corner[0]], &b = places.position[corner[1]],
-                         &c = places.position[corner[2]];
-            Point3 u = {b[0] - a[0], b[1] - a[1], b[2] - a[2]}, v = {c[0] - a[0], c[1] - a[1], c[2] - a[2]};
-            twiceArea = std::hypot(u[1] * v[2] - u[2] * v[1], u[2] * v[0] - u[0] * v[2], u[0] * v[1] - u[1] * v[0]);
-        }
+    const IntrinsicTriangles intrinsic = IntrinsicDelaunay(places);
+    for (size_t t = 0; t < intrinsic.lengths.size(); ++t) {
+        const uint32_t *corner = &intrinsic.corners[3 * t];
+        const std::array<double, 3> &side = intrinsic.lengths[t];
+        // Heron's formula, ordered as Kahan orders it.
+        std::array<double, 3> s = side;
+        std::sort(s.begin(), s.end());
+        double product = (s[2] + (s[1] + s[0])) * (s[0] - (s[2] - s[1])) * (s[0] + (s[2] - s[1])) * (s[2] + (s[1] - s[0]));
+        double area = product > 0 && std::isfinite(product) ? 0.25 * std::sqrt(product) : 0;
         for (int i = 0; i < 3; ++i) {
             // The angle at corner i faces the edge between the other two.
-            uint32_t at = corner[i], from = corner[(i + 1) % 3], to = corner[(i + 2) % 3];
-            const Point3 &o = places.position[at], &p = places.position[from], &q = places.position[to];
-            Point3 u = {p[0] - o[0], p[1] - o[1], p[2] - o[2]}, v = {q[0] - o[0], q[1] - o[1], q[2] - o[2]};
-            double dot = u[0] * v[0] + u[1] * v[1] + u[2] * v[2];
+            uint32_t from = corner[(i + 1) % 3], to = corner[(i + 2) % 3];
+            double b = side[(i + 1) % 3], c = side[(i + 2) % 3];
             // A triangle of no area still joins its corners, at the least weight.
-            double cotangent = twiceArea > 0 && std::isfinite(dot / twiceArea) ? dot / twiceArea : 0;
+            double cotangent = area > 0 ? (b * b + c * c - side[i] * side[i]) / (4 * area) : 0;
             halves.push_back({std::min(from, to), std::max(from, to), cotangent / 2});
         }
-        if (twiceArea > 0 && std::isfinite(twiceArea)) {
-            for (uint32_t c : corner) laplacian.area[c] += twiceArea / 6;
-            areaSum += twiceArea / 2;
+        if (area > 0) {
+            for (int i = 0; i < 3; ++i) laplacian.area[corner[i]] += area / 3;
+            areaSum += area;
             ++areaCount;
         }
     }

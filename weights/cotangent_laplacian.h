@@ -19,11 +19,14 @@ struct Laplacian {
     std::vector<double> area;  // per place
 };
 
-// Each edge's weight is (cot α + cot β) / 2 of the angles facing it, kept
-// within [1e-3, 1e3]: above 0, so that a part's places stay joined and the
-// weights within 0 and 1; bounded, so that thin triangles do not swamp the
-// rest. A place's area is a third of its triangles', and at least a
-// millionth of the mean triangle's, so that every place holds some heat.
+// Built on the skin's intrinsic Delaunay triangles (IntrinsicDelaunay), on
+// which no edge two triangles share has a negative weight. Each edge's
+// weight is (cot α + cot β) / 2 of the angles facing it, kept within
+// [1e-3, 1e3]: above 0, so that a part's places stay joined (an open
+// border's edge faces one angle, which may be obtuse) and the weights
+// within 0 and 1; bounded, so that thin triangles do not swamp the rest. A
+// place's area is a third of its triangles', and at least a millionth of
+// the mean triangle's, so that every place holds some heat.
 Laplacian Cotangents(const Places &places);
 
 }  // namespace vexil_host
