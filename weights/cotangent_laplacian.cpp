@@ -24,18 +24,12 @@ Laplacian Cotangents(const Places &places) {
     for (size_t t = 0; t < intrinsic.lengths.size(); ++t) {
         const uint32_t *corner = &intrinsic.corners[3 * t];
         const std::array<double, 3> &side = intrinsic.lengths[t];
-        // Heron's formula, ordered as Kahan orders it.
-        std::array<double, 3> s = side;
-        std::sort(s.begin(), s.end());
-        double product = (s[2] + (s[1] + s[0])) * (s[0] - (s[2] - s[1])) * (s[0] + (s[2] - s[1])) * (s[2] + (s[1] - s[0]));
-        double area = product > 0 && std::isfinite(product) ? 0.25 * std::sqrt(product) : 0;
+        const double area = AreaOfSides(side);
         for (int i = 0; i < 3; ++i) {
-            // The angle at corner i faces the edge between the other two.
+            // The angle at corner i faces the edge between the other two; a
+            // triangle of no area still joins its corners, at the least weight.
             uint32_t from = corner[(i + 1) % 3], to = corner[(i + 2) % 3];
-            double b = side[(i + 1) % 3], c = side[(i + 2) % 3];
-            // A triangle of no area still joins its corners, at the least weight.
-            double cotangent = area > 0 ? (b * b + c * c - side[i] * side[i]) / (4 * area) : 0;
-            halves.push_back({std::min(from, to), std::max(from, to), cotangent / 2});
+            halves.push_back({std::min(from, to), std::max(from, to), CotangentFacing(side, i, area) / 2});
         }
         if (area > 0) {
             for (int i = 0; i < 3; ++i) laplacian.area[corner[i]] += area / 3;

@@ -12,16 +12,6 @@ constexpr uint32_t kNone = UINT32_MAX;
 // Delaunay: rounding must not flip an edge back and forth.
 constexpr double kDelaunayTolerance = -1e-9;
 
-// A triangle's area from its sides (Heron's formula as Kahan orders it,
-// exact enough for needles).
-double AreaOfSides(double a, double b, double c) {
-    if (a < b) std::swap(a, b);
-    if (a < c) std::swap(a, c);
-    if (b < c) std::swap(b, c);
-    double product = (a + (b + c)) * (c - (a - b)) * (c + (a - b)) * (a + (b - c));
-    return product > 0 ? 0.25 * std::sqrt(product) : 0;
-}
-
 double Distance(const Point3 &p, const Point3 &q) { return std::hypot(p[0] - q[0], p[1] - q[1], p[2] - q[2]); }
 
 // Triangles as corners and side lengths; a slot 3 t + k is the edge of
@@ -40,11 +30,8 @@ struct Flips {
         return kNone;
     }
     double Cotangent(uint32_t slot) const {
-        const auto &l = lengths[slot / 3];
-        const uint32_t k = slot % 3;
-        double area = AreaOfSides(l[0], l[1], l[2]);
-        double facing = l[k], b = l[(k + 1) % 3], c = l[(k + 2) % 3];
-        return area > 0 ? (b * b + c * c - facing * facing) / (4 * area) : 0;
+        const auto &sides = lengths[slot / 3];
+        return CotangentFacing(sides, static_cast<int>(slot % 3), AreaOfSides(sides));
     }
     bool Delaunay(uint32_t slot) const { return Cotangent(slot) + Cotangent(twin[slot]) >= kDelaunayTolerance; }
     void Link(uint32_t slot, uint32_t other) {
@@ -67,10 +54,7 @@ struct Flips {
             return x.low != y.low ? x.low < y.low : x.high != y.high ? x.high < y.high : x.slot < y.slot;
         });
         twin.assign(corners.size(), kNone);
-        auto flat = [&](uint32_t slot) {
-            const auto &l = lengths[slot / 3];
-            return !(AreaOfSides(l[0], l[1], l[2]) > 0);
-        };
+        auto flat = [&](uint32_t slot) { return !(AreaOfSides(lengths[slot / 3]) > 0); };
         for (size_t i = 0; i < keys.size();) {
             size_t end = i + 1;
             while (end < keys.size() && keys[end].low == keys[i].low && keys[end].high == keys[i].high) ++end;
@@ -98,7 +82,7 @@ struct Flips {
         const double cx = (lca * lca - lbc * lbc + ab * ab) / (2 * ab), cy = std::sqrt(lca * lca - cx * cx);
         const double dx = (lad * lad - lbd * lbd + ab * ab) / (2 * ab), dy = -std::sqrt(lad * lad - dx * dx);
         const double cd = std::hypot(cx - dx, cy - dy);
-        if (!(cd > 0) || !std::isfinite(cd) || !(AreaOfSides(cd, lca, lad) > 0) || !(AreaOfSides(cd, lbd, lbc) > 0))
+        if (!(cd > 0) || !std::isfinite(cd) || !(AreaOfSides({cd, lca, lad}) > 0) || !(AreaOfSides({cd, lbd, lbc}) > 0))
             return false;
         corners[3 * t] = a, corners[3 * t + 1] = d, corners[3 * t + 2] = c;
         lengths[t] = {cd, lca, lad};
@@ -115,6 +99,18 @@ struct Flips {
 };
 
 }  // namespace
+
+double AreaOfSides(std::array<double, 3> sides) {
+    std::sort(sides.begin(), sides.end());
+    const double a = sides[2], b = sides[1], c = sides[0];
+    double product = (a + (b + c)) * (c - (a - b)) * (c + (a - b)) * (a + (b - c));
+    return product > 0 && std::isfinite(product) ? 0.25 * std::sqrt(product) : 0;
+}
+
+double CotangentFacing(const std::array<double, 3> &sides, int k, double area) {
+    double facing = sides[k], b = sides[(k + 1) % 3], c = sides[(k + 2) % 3];
+    return area > 0 ? (b * b + c * c - facing * facing) / (4 * area) : 0;
+}
 
 IntrinsicTriangles IntrinsicDelaunay(const Places &places) {
     IntrinsicTriangles result;

@@ -23,6 +23,14 @@ struct IntrinsicTriangles {
     std::vector<std::array<double, 3>> lengths;  // per triangle, the edge facing each corner
 };
 
+// A triangle's area from its three sides (Heron's formula as Kahan orders
+// it, exact enough for needles); 0 for sides that make no triangle.
+double AreaOfSides(std::array<double, 3> sides);
+
+// The cotangent of the angle facing side `k` of a triangle of `sides` and
+// `area` (AreaOfSides); 0 for a triangle of no area.
+double CotangentFacing(const std::array<double, 3> &sides, int k, double area);
+
 // The triangles of `places` flipped until every edge that two of them
 // share is Delaunay: the angles facing it sum to at most a half turn. An
 // edge of one triangle or of three or more (an open border, a fin), and
