@@ -21,6 +21,7 @@
 #include "host/services.h"
 #include "rig_check/diagnosis.h"
 #include "shell/activate.h"
+#include "temp_path.h"
 #include "test_meshes.h"
 
 namespace {
@@ -207,13 +208,13 @@ class FixedBuffer : public std::streambuf {
 
 TEST(AllocationFailure, vexilHostSaysWhereMemoryRanOut) {
     // A mesh with a warning to tell, so that the rig check has work.
-    std::string mesh = ::testing::TempDir() + "vexil_allocation_leg.obj";
+    std::string mesh = vexil_test::TempPath("leg.obj");
     // A skin around it too, so that its weights are worked out for the picture.
     std::ofstream(mesh) << "o Leg\nv 0 0 0\nv 0 0 2\nv 0 0.1 0\nv 0 0 2\nv 0 0 3\nv 0 0.1 2\nusemtl Upper\nf 1 2 3\n"
                            "usemtl Lower\nf 4 5 6\n"
                            "v -1 -1 0\nv 1 -1 0\nv 1 1 0\nv -1 1 0\nv -1 -1 3\nv 1 -1 3\nv 1 1 3\nv -1 1 3\nusemtl Skin\n"
                            "f 7 8 9 10\nf 14 13 12 11\nf 7 11 12 8\nf 8 12 13 9\nf 9 13 14 10\nf 10 14 11 7\n";
-    const std::string svg = ::testing::TempDir() + "vexil_allocation_leg.svg";
+    const std::string svg = vexil_test::TempPath("leg.svg");
     const std::vector<std::string> arguments = {"--module", VEXIL_MODULE_PATH, "--explain", "--svg", svg, mesh};
     struct Run {
         int status;
