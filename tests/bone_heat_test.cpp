@@ -11,6 +11,16 @@
 #include <gtest/gtest.h>
 
 #include "weights/bone_heat.h"
+#include "weights/cotangent_laplacian.h"
+#include "weights/enclosing_parts.h"
+#include "weights/heat_sources.h"
+#include "weights/outward_normals.h"
+#include "weights/part_wraps.h"
+#include "weights/rig_handles.h"
+#include "weights/rig_shape.h"
+#include "weights/rig_tree.h"
+#include "weights/skin_places.h"
+#include "weights/union_find.h"
 #include "weights/intrinsic_delaunay.h"
 #include "weights/point_tree.h"
 #include "weights/triangle_tree.h"
@@ -832,6 +842,70 @@ TEST(BoneHeat, aSkinPastWhatOneSolveTakesWeighsAsTheSameSkinBelowIt) {
         for (size_t ring = 0; ring <= 40; ++ring) rings.back().push_back(RingWeight(outcome, ring * finer, 1, 16 * finer));
     }
     for (size_t ring = 0; ring <= 40; ++ring) EXPECT_NEAR(rings[1][ring], rings[0][ring], 0.05) << "at " << ring / 20.0;
+}
+
+// A large skin's heat sources are found in pieces side by side; the pieces
+// must give the very heat one piece gives, whatever their count: more
+// pieces than places, empty pieces, painted places and places that see no
+// bone among them.
+TEST(HeatSources, areTheSameInAnyNumberOfPieces) {
+    using namespace vexil_host;
+    Skin skin;
+    AddTube(skin, {{0, 0, 0}, {0, 1, 0}, {0, 2, 0}}, 0.3f);
+    AddTube(skin, {{0, 2, 0}, {0.5f, 2.2f, 0}, {1, 2.4f, 0}, {1.5f, 2.6f, 0}, {2, 2.8f, 0}, {2.5f, 3, 0}}, 0.1f, 6, 2);
+    AddTube(skin, {{-0.2f, 0, 0}, {-0.3f, -1, 0}}, 0.12f, 6, 3);
+    AddTube(skin, {{0.2f, 0, 0}, {0.3f, -1, 0}}, 0.12f, 6, 3);
+    // A small sheet behind a wall: it sees no bone.
+    const uint32_t sheet = static_cast<uint32_t>(skin.points.size());
+    for (uint32_t j = 0; j < 4; ++j)
+        for (uint32_t i = 0; i < 4; ++i) skin.points.push_back({-0.3f + 0.2f * i, 0.7f + 0.2f * j, -2});
+    for (uint32_t j = 0; j + 1 < 4; ++j)
+        for (uint32_t i = 0; i + 1 < 4; ++i) {
+            uint32_t a = sheet + j * 4 + i;
+            skin.triangles.insert(skin.triangles.end(), {a, a + 1, a + 5, a, a + 5, a + 4});
+        }
+    const uint32_t wall = static_cast<uint32_t>(skin.points.size());
+    skin.points.insert(skin.points.end(), {{-9, -9, -1}, {9, -9, -1}, {9, 9, -1}, {-9, 9, -1}});
+    skin.triangles.insert(skin.triangles.end(), {wall, wall + 1, wall + 2, wall, wall + 2, wall + 3});
+    const std::vector<BoneSegment> bones = {
+        {{0, 0, 0}, {0, 1, 0}},         {{0, 1, 0}, {0, 2, 0}},         {{0, 2, 0}, {0.5, 2.2, 0}},
+        {{0.5, 2.2, 0}, {1, 2.4, 0}},   {{1, 2.4, 0}, {1.5, 2.6, 0}},   {{1.5, 2.6, 0}, {2, 2.8, 0}},
+        {{2, 2.8, 0}, {2.5, 3, 0}},     {{-0.2, 0, 0}, {-0.3, -1, 0}},  {{0.2, 0, 0}, {0.3, -1, 0}}};
+    const std::vector<int32_t> parents = {-1, 0, 1, 2, 3, 4, 5, 0, 0};
+
+    Places places = SolvedPlaces(skin.points, skin.triangles, 50000);
+    const size_t count = places.position.size();
+    Laplacian laplacian = Cotangents(places);
+    UnionFind joined(count);
+    for (const Laplacian::Edge &edge : laplacian.edges) joined.Join(edge.a, edge.b);
+    uint32_t parts = 0;
+    std::vector<uint32_t> partOf = joined.Numbered(parts);
+    TriangleTree tree(places.position, places.triangles);
+    std::vector<Point3> normals = OutwardNormals(places, tree);
+    EnclosingParts enclosing(places, partOf, parts, tree, 10);
+    const RigTree rig = TreeOf(bones.size(), parents);
+    RigShape shape = ShapeOfRig(bones, rig, HandleBones(enclosing, bones, rig));
+    ASSERT_TRUE(shape.chain[4].inChain) << "the tail is a chain";
+    PartBones partBones = WrappedBones(enclosing, parts, bones, rig);
+    std::vector<bool> fixed(count, false);
+    for (size_t place = 0; place < count; place += 7) fixed[place] = true;
+
+    for (bool ignoreVisibility : {false, true}) {
+        const HeatSources whole =
+            Warm(places, normals, tree, bones, shape, partBones, partOf, fixed, 4, ignoreVisibility, 1);
+        ASSERT_EQ(whole.strength.size(), count);
+        if (!ignoreVisibility) {
+            for (uint32_t point = sheet; point < sheet + 16; ++point)
+                EXPECT_EQ(whole.strength[places.placeOf[point]], 0.0) << "the sheet's places see no bone";
+        }
+        for (size_t pieces : {size_t{2}, size_t{3}, size_t{7}, count + 3}) {
+            const HeatSources split =
+                Warm(places, normals, tree, bones, shape, partBones, partOf, fixed, 4, ignoreVisibility, pieces);
+            EXPECT_EQ(split.strength, whole.strength) << pieces << " pieces";
+            EXPECT_EQ(split.first, whole.first) << pieces << " pieces";
+            EXPECT_EQ(split.shares, whole.shares) << pieces << " pieces";
+        }
+    }
 }
 
 }  // namespace

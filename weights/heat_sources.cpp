@@ -4,6 +4,9 @@
 #include <array>
 #include <cfloat>
 #include <cmath>
+#include <utility>
+
+#include "weights/side_by_side.h"
 
 namespace vexil_host {
 
@@ -114,16 +117,16 @@ struct SegmentArrays {
             }
             inverseLengthSquared.push_back(lengthSquared > 0 ? static_cast<float>(1 / lengthSquared) : 0);
         }
-        distance.resize(segments.size());
     }
 
-    // Each segment's facing distance to `p`, roughly, into `distance`.
-    void Measure(const Point3 &point, const Point3 &facingWay) {
+    // Each segment's facing distance to `p`, roughly, into `distance`
+    // (one per segment).
+    void Measure(const Point3 &point, const Point3 &facingWay, std::vector<float> &distance) const {
         float p[3];
         for (int k = 0; k < 3; ++k) p[k] = static_cast<float>((point[k] - origin[k]) * unit);
         const float normal[3] = {static_cast<float>(facingWay[0]), static_cast<float>(facingWay[1]),
                                  static_cast<float>(facingWay[2])};
-        const size_t count = distance.size();
+        const size_t count = inverseLengthSquared.size();
         for (size_t i = 0; i < count; ++i) {
             float wx = p[0] - joint[0][i], wy = p[1] - joint[1][i], wz = p[2] - joint[2][i];
             float t = (wx * along[0][i] + wy * along[1][i] + wz * along[2][i]) * inverseLengthSquared[i];
@@ -141,42 +144,52 @@ struct SegmentArrays {
     Point3 origin;
     double unit;
     std::vector<float> joint[3], along[3], inverseLengthSquared;
-    std::vector<float> distance;
 };
 
-}  // namespace
+// Places are warmed side by side, in pieces of at least this many.
+constexpr size_t kLeastPlacesPerPiece = 8192;
 
-HeatSources Warm(const Places &places, const std::vector<Point3> &normals, const TriangleTree &tree,
-                 const std::vector<BoneSegment> &bones, const RigShape &shape, const PartBones &partBones,
-                 const std::vector<uint32_t> &partOf, const std::vector<bool> &fixed, double extent,
-                 bool ignoreVisibility) {
-    // Each bone's segments in a row, its own first.
+// What every place is warmed from: the bones' segments, as Warm's
+// arguments give them.
+struct Warming {
+    const Places &places;
+    const std::vector<Point3> &normals;
+    const TriangleTree &tree;
+    const RigShape &shape;
+    const PartBones &partBones;
+    const std::vector<uint32_t> &partOf;
+    const std::vector<bool> &fixed;
+    bool ignoreVisibility;
+    size_t boneCount;
     std::vector<Segment> segments;
-    std::vector<uint32_t> firstSegment;
-    for (uint32_t b = 0; b < bones.size(); ++b) {
-        firstSegment.push_back(static_cast<uint32_t>(segments.size()));
-        for (const BoneSegment &reach : shape.reach[b]) segments.push_back(Prepare(reach));
-    }
-    firstSegment.push_back(static_cast<uint32_t>(segments.size()));
-    const size_t count = places.position.size();
-    SegmentArrays arrays(segments, segments.empty() ? Point3{0, 0, 0} : segments[0].joint, extent);
-    HeatSources heat;
-    heat.strength.assign(count, 0);
-    heat.first.assign(count + 1, 0);
-    std::vector<float> rough(bones.size());
-    std::vector<double> distance(bones.size());
-    std::vector<Point3> nearest(bones.size());
+    std::vector<uint32_t> firstSegment;  // each bone's segments in a row, its own first
+    SegmentArrays arrays;
+    double closest;  // a place nearer a bone than this counts as this near
+};
+
+// The heat sources of places `begin` up to `end`: `piece.strength` and
+// `piece.first` are numbered from `begin`, and `piece.first` counts into
+// `piece.shares`.
+void WarmPlaces(const Warming &w, size_t begin, size_t end, HeatSources &piece) {
+    const size_t bones = w.boneCount;
+    piece.strength.assign(end - begin, 0);
+    piece.first.assign(end - begin + 1, 0);
+    std::vector<float> roughToSegment(w.segments.size());
+    std::vector<float> rough(bones);
+    std::vector<double> distance(bones);
+    std::vector<Point3> nearest(bones);
     std::array<uint32_t, kKeptNearest> nearestFew;
     std::vector<uint32_t> warming, all;
     std::vector<double> share;
-    const double closest = 5e-5 * extent;
-    for (size_t place = 0; place < count; ++place) {
-        heat.first[place] = static_cast<uint32_t>(heat.shares.size());
-        if (fixed[place]) continue;
-        const Point3 &p = places.position[place];
-        const Point3 &normal = normals[place];
-        const std::vector<bool> &allowed = partBones.allowed[partOf[place]];
-        auto mayFollow = [&](uint32_t b) { return !shape.handle[b] && (allowed.empty() || allowed[b]); };
+    const std::vector<Segment> &segments = w.segments;
+    const std::vector<uint32_t> &firstSegment = w.firstSegment;
+    for (size_t place = begin; place < end; ++place) {
+        piece.first[place - begin] = static_cast<uint32_t>(piece.shares.size());
+        if (w.fixed[place]) continue;
+        const Point3 &p = w.places.position[place];
+        const Point3 &normal = w.normals[place];
+        const std::vector<bool> &allowed = w.partBones.allowed[w.partOf[place]];
+        auto mayFollow = [&](uint32_t b) { return !w.shape.handle[b] && (allowed.empty() || allowed[b]); };
         auto measure = [&](uint32_t b) {
             distance[b] = INFINITY;
             for (uint32_t i = firstSegment[b]; i < firstSegment[b + 1]; ++i) {
@@ -188,12 +201,12 @@ HeatSources Warm(const Places &places, const std::vector<Point3> &normals, const
         auto nearer = [&](uint32_t a, uint32_t b) { return distance[a] != distance[b] ? distance[a] < distance[b] : a < b; };
         auto roughlyNearer = [&](uint32_t a, uint32_t b) { return rough[a] != rough[b] ? rough[a] < rough[b] : a < b; };
         // The nearest few bones, roughly, kept in order as they are measured.
-        arrays.Measure(p, normal);
+        w.arrays.Measure(p, normal, roughToSegment);
         size_t kept = 0;
-        for (uint32_t b = 0; b < bones.size(); ++b) {
+        for (uint32_t b = 0; b < bones; ++b) {
             if (!mayFollow(b)) continue;
             rough[b] = INFINITY;
-            for (uint32_t i = firstSegment[b]; i < firstSegment[b + 1]; ++i) rough[b] = std::min(rough[b], arrays.distance[i]);
+            for (uint32_t i = firstSegment[b]; i < firstSegment[b + 1]; ++i) rough[b] = std::min(rough[b], roughToSegment[i]);
             if (!(rough[b] < INFINITY) || (kept == kKeptNearest && !roughlyNearer(b, nearestFew[kept - 1]))) continue;
             size_t at = std::min(kept, kKeptNearest - 1);
             for (; at > 0 && roughlyNearer(b, nearestFew[at - 1]); --at) nearestFew[at] = nearestFew[at - 1];
@@ -211,7 +224,7 @@ HeatSources Warm(const Places &places, const std::vector<Point3> &normals, const
         auto warms = [&](uint32_t b) {
             double near = least > 0 ? 1 - (distance[b] - least) / (kTie * least) : distance[b] == 0 ? 1 : 0;
             if (!(near > 0) || warming.size() == kMostSharing) return false;
-            if (ignoreVisibility || !tree.Crosses(p, nearest[b], kSightMargin)) {
+            if (w.ignoreVisibility || !w.tree.Crosses(p, nearest[b], kSightMargin)) {
                 warming.push_back(b);
                 share.push_back(near);
                 shares += near;
@@ -224,7 +237,7 @@ HeatSources Warm(const Places &places, const std::vector<Point3> &normals, const
             // More bones may be near than were kept, and too few of those
             // kept are seen: every bone, exactly, in order.
             all.clear();
-            for (uint32_t b = 0; b < bones.size(); ++b)
+            for (uint32_t b = 0; b < bones; ++b)
                 if (mayFollow(b)) measure(b), all.push_back(b);
             std::sort(all.begin(), all.end(), nearer);
             least = distance[all[0]];
@@ -235,22 +248,69 @@ HeatSources Warm(const Places &places, const std::vector<Point3> &normals, const
             for (size_t i = 0; i < all.size() && more; ++i) more = warms(all[i]);
         }
         if (warming.empty()) continue;
-        double d = std::max(least, closest);
-        heat.strength[place] = kHeat * shares / (d * d);
+        double d = std::max(least, w.closest);
+        double &strength = piece.strength[place - begin];
+        strength = kHeat * shares / (d * d);
         // A place of a chain takes the chain's blend, where no bone but the
         // nearest's neighbours in the chain is near.
         size_t first = static_cast<size_t>(std::max_element(share.begin(), share.end()) - share.begin());
-        const RigShape::Link &link = shape.chain[warming[first]];
+        const RigShape::Link &link = w.shape.chain[warming[first]];
         bool alongChain = link.inChain;
         for (uint32_t b : warming) alongChain = alongChain && (b == warming[first] || b == link.before || b == link.after);
         if (alongChain) {
-            heat.strength[place] = kHeat * kChainHeat / (d * d);
-            ChainShares(link, warming[first], Along(segments[firstSegment[warming[first]]], p), heat.shares);
+            strength = kHeat * kChainHeat / (d * d);
+            ChainShares(link, warming[first], Along(segments[firstSegment[warming[first]]], p), piece.shares);
             continue;
         }
-        for (size_t i = 0; i < warming.size(); ++i) heat.shares.push_back({warming[i], share[i] / shares});
+        for (size_t i = 0; i < warming.size(); ++i) piece.shares.push_back({warming[i], share[i] / shares});
     }
-    heat.first[count] = static_cast<uint32_t>(heat.shares.size());
+    piece.first[end - begin] = static_cast<uint32_t>(piece.shares.size());
+}
+
+std::vector<Segment> SegmentsOf(const RigShape &shape, size_t boneCount, std::vector<uint32_t> &firstSegment) {
+    std::vector<Segment> segments;
+    for (size_t b = 0; b < boneCount; ++b) {
+        firstSegment.push_back(static_cast<uint32_t>(segments.size()));
+        for (const BoneSegment &reach : shape.reach[b]) segments.push_back(Prepare(reach));
+    }
+    firstSegment.push_back(static_cast<uint32_t>(segments.size()));
+    return segments;
+}
+
+}  // namespace
+
+HeatSources Warm(const Places &places, const std::vector<Point3> &normals, const TriangleTree &tree,
+                 const std::vector<BoneSegment> &bones, const RigShape &shape, const PartBones &partBones,
+                 const std::vector<uint32_t> &partOf, const std::vector<bool> &fixed, double extent,
+                 bool ignoreVisibility, size_t pieces) {
+    std::vector<uint32_t> firstSegment;
+    std::vector<Segment> segments = SegmentsOf(shape, bones.size(), firstSegment);
+    const Point3 origin = segments.empty() ? Point3{0, 0, 0} : segments[0].joint;
+    SegmentArrays arrays(segments, origin, extent);
+    const Warming warming{places, normals, tree, shape, partBones, partOf, fixed, ignoreVisibility, bones.size(),
+                          std::move(segments), std::move(firstSegment), std::move(arrays), 5e-5 * extent};
+    // Each place's sources are its own, so the pieces give the same heat
+    // however many there are.
+    const size_t count = places.position.size();
+    const size_t pieceCount = pieces > 0 ? pieces : PiecesFor(count, kLeastPlacesPerPiece);
+    std::vector<HeatSources> warmed(pieceCount);
+    RunSideBySide(pieceCount, [&](size_t piece) {
+        WarmPlaces(warming, count * piece / pieceCount, count * (piece + 1) / pieceCount, warmed[piece]);
+    });
+    if (pieceCount == 1) return std::move(warmed[0]);
+    HeatSources heat;
+    heat.strength.reserve(count);
+    heat.first.reserve(count + 1);
+    size_t shareCount = 0;
+    for (const HeatSources &piece : warmed) shareCount += piece.shares.size();
+    heat.shares.reserve(shareCount);
+    for (const HeatSources &piece : warmed) {
+        const uint32_t offset = static_cast<uint32_t>(heat.shares.size());
+        heat.strength.insert(heat.strength.end(), piece.strength.begin(), piece.strength.end());
+        for (size_t i = 0; i + 1 < piece.first.size(); ++i) heat.first.push_back(offset + piece.first[i]);
+        heat.shares.insert(heat.shares.end(), piece.shares.begin(), piece.shares.end());
+    }
+    heat.first.push_back(static_cast<uint32_t>(heat.shares.size()));
     return heat;
 }
 
