@@ -395,26 +395,30 @@ double RingWeight(const HeatOutcome &outcome, size_t ring, uint32_t bone, size_t
 
 // How wide a joint blends, as the rig asks: a chain (a tail, a rope) from
 // each bone's middle to the next one's, so that it curls smoothly; a limb's
-// joint over about the limb's thickness.
+// joint, and the joint a chain hangs from, over about the limb's thickness.
 TEST(BoneHeat, blendsEachJointAsTheRigAsks) {
     const struct {
         const char *what;
         size_t bones;
         float radius;
-        bool chain;  // else a limb
+        bool chain;        // else the second bone's joint is measured as a limb's
+        double firstLength;  // the first bone's; the others are 1 long
     } rows[] = {
-        {"a rope of twelve bones, a tenth of a bone thick", 12, 0.1f, true},
-        {"a rope of twelve bones, half a bone thick", 12, 0.5f, true},
-        {"a limb of two bones, a fifth of a bone thick", 2, 0.2f, false},
+        {"a rope of twelve bones, a tenth of a bone thick", 12, 0.1f, true, 1},
+        {"a rope of twelve bones, half a bone thick", 12, 0.5f, true, 1},
+        {"a limb of two bones, a fifth of a bone thick", 2, 0.2f, false, 1},
+        {"a tail of four bones from a body three times as long, a fifth of a bone thick", 5, 0.2f, false, 3},
     };
     for (const auto &row : rows) {
-        const size_t rings = row.chain ? 8 : 20;  // per bone
+        const size_t rings = row.chain ? 8 : 20;  // per unit of length
         std::vector<Point> path;
         std::vector<BoneSegment> bones;
         std::vector<int32_t> parents;
-        for (size_t b = 0; b <= row.bones; ++b) path.push_back({0, static_cast<float>(b), 0});
+        const double extra = row.firstLength - 1;
+        for (size_t step = 0; step <= row.bones + static_cast<size_t>(extra); ++step)
+            path.push_back({0, static_cast<float>(step), 0});
         for (size_t b = 0; b < row.bones; ++b) {
-            bones.push_back({{0, static_cast<double>(b), 0}, {0, static_cast<double>(b + 1), 0}});
+            bones.push_back({{0, b == 0 ? 0 : b + extra, 0}, {0, b + 1 + extra, 0}});
             parents.push_back(static_cast<int32_t>(b) - 1);
         }
         Skin skin;
@@ -440,7 +444,7 @@ TEST(BoneHeat, blendsEachJointAsTheRigAsks) {
         } else {
             // Where the child's weight passes 0.1 and 0.9, between rings.
             auto passes = [&](double level) -> double {
-                for (size_t ring = 0; ring < 2 * rings; ++ring) {
+                for (size_t ring = 0; ring < (path.size() - 1) * rings; ++ring) {
                     double a = RingWeight(outcome, ring, 1), b = RingWeight(outcome, ring + 1, 1);
                     if (a <= level && b > level) return (ring + (level - a) / (b - a)) / rings;
                 }

@@ -252,14 +252,18 @@ void WarmPlaces(const Warming &w, size_t begin, size_t end, HeatSources &piece) 
         double &strength = piece.strength[place - begin];
         strength = kHeat * shares / (d * d);
         // A place of a chain takes the chain's blend, where no bone but the
-        // nearest's neighbours in the chain is near.
+        // nearest's neighbours in the chain is near. The first bone's first
+        // half is left out: there the chain hangs from a bone outside it (a
+        // tail from the pelvis, a neck from the chest, a trunk from the
+        // head), and the skin blends into that as at any joint.
         size_t first = static_cast<size_t>(std::max_element(share.begin(), share.end()) - share.begin());
         const RigShape::Link &link = w.shape.chain[warming[first]];
-        bool alongChain = link.inChain;
+        const double along = Along(segments[firstSegment[warming[first]]], p);
+        bool alongChain = link.inChain && !(link.before == UINT32_MAX && along < 0.5);
         for (uint32_t b : warming) alongChain = alongChain && (b == warming[first] || b == link.before || b == link.after);
         if (alongChain) {
             strength = kHeat * kChainHeat / (d * d);
-            ChainShares(link, warming[first], Along(segments[firstSegment[warming[first]]], p), piece.shares);
+            ChainShares(link, warming[first], along, piece.shares);
             continue;
         }
         for (size_t i = 0; i < warming.size(); ++i) piece.shares.push_back({warming[i], share[i] / shares});
