@@ -151,7 +151,7 @@ constexpr size_t kLeastPlacesPerPiece = 8192;
 
 // What every place is warmed from: the bones' segments, as Warm's
 // arguments give them.
-struct Warming {
+struct WarmedFrom {
     const Places &places;
     const std::vector<Point3> &normals;
     const TriangleTree &tree;
@@ -170,26 +170,26 @@ struct Warming {
 // The heat sources of places `begin` up to `end`: `piece.strength` and
 // `piece.first` are numbered from `begin`, and `piece.first` counts into
 // `piece.shares`.
-void WarmPlaces(const Warming &w, size_t begin, size_t end, HeatSources &piece) {
-    const size_t bones = w.boneCount;
+void WarmPlaces(const WarmedFrom &from, size_t begin, size_t end, HeatSources &piece) {
+    const size_t bones = from.boneCount;
     piece.strength.assign(end - begin, 0);
     piece.first.assign(end - begin + 1, 0);
-    std::vector<float> roughToSegment(w.segments.size());
+    std::vector<float> roughToSegment(from.segments.size());
     std::vector<float> rough(bones);
     std::vector<double> distance(bones);
     std::vector<Point3> nearest(bones);
     std::array<uint32_t, kKeptNearest> nearestFew;
     std::vector<uint32_t> warming, all;
     std::vector<double> share;
-    const std::vector<Segment> &segments = w.segments;
-    const std::vector<uint32_t> &firstSegment = w.firstSegment;
+    const std::vector<Segment> &segments = from.segments;
+    const std::vector<uint32_t> &firstSegment = from.firstSegment;
     for (size_t place = begin; place < end; ++place) {
         piece.first[place - begin] = static_cast<uint32_t>(piece.shares.size());
-        if (w.fixed[place]) continue;
-        const Point3 &p = w.places.position[place];
-        const Point3 &normal = w.normals[place];
-        const std::vector<bool> &allowed = w.partBones.allowed[w.partOf[place]];
-        auto mayFollow = [&](uint32_t b) { return !w.shape.handle[b] && (allowed.empty() || allowed[b]); };
+        if (from.fixed[place]) continue;
+        const Point3 &p = from.places.position[place];
+        const Point3 &normal = from.normals[place];
+        const std::vector<bool> &allowed = from.partBones.allowed[from.partOf[place]];
+        auto mayFollow = [&](uint32_t b) { return !from.shape.handle[b] && (allowed.empty() || allowed[b]); };
         auto measure = [&](uint32_t b) {
             distance[b] = INFINITY;
             for (uint32_t i = firstSegment[b]; i < firstSegment[b + 1]; ++i) {
@@ -201,7 +201,7 @@ void WarmPlaces(const Warming &w, size_t begin, size_t end, HeatSources &piece) 
         auto nearer = [&](uint32_t a, uint32_t b) { return distance[a] != distance[b] ? distance[a] < distance[b] : a < b; };
         auto roughlyNearer = [&](uint32_t a, uint32_t b) { return rough[a] != rough[b] ? rough[a] < rough[b] : a < b; };
         // The nearest few bones, roughly, kept in order as they are measured.
-        w.arrays.Measure(p, normal, roughToSegment);
+        from.arrays.Measure(p, normal, roughToSegment);
         size_t kept = 0;
         for (uint32_t b = 0; b < bones; ++b) {
             if (!mayFollow(b)) continue;
@@ -224,7 +224,7 @@ void WarmPlaces(const Warming &w, size_t begin, size_t end, HeatSources &piece) 
         auto warms = [&](uint32_t b) {
             double near = least > 0 ? 1 - (distance[b] - least) / (kTie * least) : distance[b] == 0 ? 1 : 0;
             if (!(near > 0) || warming.size() == kMostSharing) return false;
-            if (w.ignoreVisibility || !w.tree.Crosses(p, nearest[b], kSightMargin)) {
+            if (from.ignoreVisibility || !from.tree.Crosses(p, nearest[b], kSightMargin)) {
                 warming.push_back(b);
                 share.push_back(near);
                 shares += near;
@@ -248,7 +248,7 @@ void WarmPlaces(const Warming &w, size_t begin, size_t end, HeatSources &piece) 
             for (size_t i = 0; i < all.size() && more; ++i) more = warms(all[i]);
         }
         if (warming.empty()) continue;
-        double d = std::max(least, w.closest);
+        double d = std::max(least, from.closest);
         double &strength = piece.strength[place - begin];
         strength = kHeat * shares / (d * d);
         // A place of a chain takes the chain's blend, where no bone but the
@@ -257,7 +257,7 @@ void WarmPlaces(const Warming &w, size_t begin, size_t end, HeatSources &piece) 
         // tail from the pelvis, a neck from the chest, a trunk from the
         // head), and the skin blends into that as at any joint.
         size_t first = static_cast<size_t>(std::max_element(share.begin(), share.end()) - share.begin());
-        const RigShape::Link &link = w.shape.chain[warming[first]];
+        const RigShape::Link &link = from.shape.chain[warming[first]];
         const double along = Along(segments[firstSegment[warming[first]]], p);
         bool alongChain = link.inChain && !(link.before == UINT32_MAX && along < 0.5);
         for (uint32_t b : warming) alongChain = alongChain && (b == warming[first] || b == link.before || b == link.after);
@@ -291,7 +291,7 @@ HeatSources Warm(const Places &places, const std::vector<Point3> &normals, const
     std::vector<Segment> segments = SegmentsOf(shape, bones.size(), firstSegment);
     const Point3 origin = segments.empty() ? Point3{0, 0, 0} : segments[0].joint;
     SegmentArrays arrays(segments, origin, extent);
-    const Warming warming{places, normals, tree, shape, partBones, partOf, fixed, ignoreVisibility, bones.size(),
+    const WarmedFrom from{places, normals, tree, shape, partBones, partOf, fixed, ignoreVisibility, bones.size(),
                           std::move(segments), std::move(firstSegment), std::move(arrays), 5e-5 * extent};
     // Each place's sources are its own, so the pieces give the same heat
     // however many there are.
@@ -299,7 +299,7 @@ HeatSources Warm(const Places &places, const std::vector<Point3> &normals, const
     const size_t pieceCount = pieces > 0 ? pieces : PiecesFor(count, kLeastPlacesPerPiece);
     std::vector<HeatSources> warmed(pieceCount);
     RunSideBySide(pieceCount, [&](size_t piece) {
-        WarmPlaces(warming, count * piece / pieceCount, count * (piece + 1) / pieceCount, warmed[piece]);
+        WarmPlaces(from, count * piece / pieceCount, count * (piece + 1) / pieceCount, warmed[piece]);
     });
     if (pieceCount == 1) return std::move(warmed[0]);
     HeatSources heat;
