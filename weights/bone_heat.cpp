@@ -49,18 +49,21 @@ std::vector<uint32_t> PartsOf(const Laplacian &laplacian, size_t count, uint32_t
     return joined.Numbered(parts);
 }
 
-// The box around the places and the bones' ends.
+// A box around points.
 struct Bounds {
     Point3 low = {INFINITY, INFINITY, INFINITY}, high = {-INFINITY, -INFINITY, -INFINITY};
+    void Add(const Point3 &p) {
+        for (int k = 0; k < 3; ++k) low[k] = std::min(low[k], p[k]), high[k] = std::max(high[k], p[k]);
+    }
+    Point3 Size() const { return {high[0] - low[0], high[1] - low[1], high[2] - low[2]}; }
+    double Diagonal() const { return Distance(low, high); }
 };
 
+// The box around the places and the bones' ends.
 Bounds BoundsOf(const Places &places, const std::vector<BoneSegment> &bones) {
     Bounds box;
-    for (const Point3 &p : places.position)
-        for (int k = 0; k < 3; ++k) box.low[k] = std::min(box.low[k], p[k]), box.high[k] = std::max(box.high[k], p[k]);
-    for (const BoneSegment &bone : bones)
-        for (const auto &end : {bone.joint, bone.tip})
-            for (int k = 0; k < 3; ++k) box.low[k] = std::min(box.low[k], end[k]), box.high[k] = std::max(box.high[k], end[k]);
+    for (const Point3 &p : places.position) box.Add(p);
+    for (const BoneSegment &bone : bones) box.Add(bone.joint), box.Add(bone.tip);
     return box;
 }
 
@@ -231,18 +234,14 @@ Held TouchingPlaces(const Places &places, const std::vector<uint32_t> &partOf, u
         uint32_t part = partOf[place];
         const Point3 &p = places.position[place];
         uint32_t solved = nearestSolved.Nearest(p);
-        const Point3 &q = places.position[solved];
         nearest.push_back(solved);
-        distance.push_back(std::hypot(p[0] - q[0], p[1] - q[1], p[2] - q[2]));
+        distance.push_back(Distance(p, places.position[solved]));
         least[part] = std::min(least[part], distance.back());
-        for (int k = 0; k < 3; ++k)
-            box[part].low[k] = std::min(box[part].low[k], p[k]), box[part].high[k] = std::max(box[part].high[k], p[k]);
+        box[part].Add(p);
     }
     for (size_t i = 0; i < held.loosePlaces.size(); ++i) {
         uint32_t place = held.loosePlaces[i], part = partOf[place];
-        const Bounds &b = box[part];
-        double size = std::hypot(b.high[0] - b.low[0], b.high[1] - b.low[1], b.high[2] - b.low[2]);
-        if (distance[i] <= least[part] + kTouchingShare * size)
+        if (distance[i] <= least[part] + kTouchingShare * box[part].Diagonal())
             held.held[place] = true, held.weights[place] = placeWeights[nearest[i]];
     }
     return held;
@@ -306,8 +305,8 @@ HeatOutcome BoneHeat(const std::vector<std::array<float, 3>> &points, const std:
     TriangleTree tree(places.position, places.triangles);
     std::vector<Point3> normals = OutwardNormals(places, tree);
     const Bounds box = BoundsOf(places, bones);
-    const Point3 size = {box.high[0] - box.low[0], box.high[1] - box.low[1], box.high[2] - box.low[2]};
-    EnclosingParts enclosing(places, partOf, parts, tree, std::hypot(size[0], size[1], size[2]));
+    const Point3 size = box.Size();
+    EnclosingParts enclosing(places, partOf, parts, tree, box.Diagonal());
     const RigTree rig = TreeOf(bones.size(), parents);
     RigShape shape = ShapeOfRig(bones, rig, HandleBones(enclosing, bones, rig));
     PartBones partBones = WrappedBones(enclosing, parts, bones, rig);

@@ -34,9 +34,10 @@ struct HeatSources {
 // hundred times as strongly, in the shares of a blend running straight
 // from each bone's middle to the next one's, so that the chain curls
 // smoothly; up to the middle of the chain's first bone, where the chain
-// hangs from its parent, it is warmed as any place. The places are warmed in `pieces` side by side, each on a
-// thread of its own; 0 takes one per core for a skin large enough to gain.
-// The heat is the same whatever the count.
+// hangs from its parent, it is warmed as any place. The places are warmed
+// in `pieces` side by side, each on a thread of its own; 0 takes one per
+// core for a skin large enough to gain. The heat is the same whatever the
+// count.
 HeatSources Warm(const Places &places, const std::vector<Point3> &normals, const TriangleTree &tree,
                  const std::vector<BoneSegment> &bones, const RigShape &shape, const PartBones &partBones,
                  const std::vector<uint32_t> &partOf, const std::vector<bool> &fixed, double extent,

@@ -12,8 +12,6 @@ constexpr uint32_t kNone = UINT32_MAX;
 // Delaunay: rounding must not flip an edge back and forth.
 constexpr double kDelaunayTolerance = -1e-9;
 
-double Distance(const Point3 &p, const Point3 &q) { return std::hypot(p[0] - q[0], p[1] - q[1], p[2] - q[2]); }
-
 // Triangles as corners and side lengths; a slot 3 t + k is the edge of
 // triangle t facing its corner k, and twin[slot] the slot across it.
 struct Flips {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -11,6 +12,8 @@
 namespace vexil_host {
 
 using Point3 = std::array<double, 3>;
+
+inline double Distance(const Point3 &p, const Point3 &q) { return std::hypot(p[0] - q[0], p[1] - q[1], p[2] - q[2]); }
 
 class TriangleTree {
   public:
