@@ -91,23 +91,24 @@ SkinWeights WeighSkin(const Scene &scene, const Item &object, const std::vector<
     if (weights.bones.empty() || weights.skin.points.empty()) return weights;
 
     bool anyPainted = false;
-    std::vector<Influences> influences =
-        painted != nullptr ? PaintedWeights(mesh, weights.skin, weights.bones, *painted, anyPainted)
-                           : std::vector<Influences>(weights.skin.points.size());
+    std::vector<Influences> influences;
+    if (painted != nullptr) influences = PaintedWeights(mesh, weights.skin, weights.bones, *painted, anyPainted);
     if (method == WeightMethod::Automatic) {
         std::vector<std::array<float, 3>> points(weights.skin.points.size());
         for (size_t vertex = 0; vertex < points.size(); ++vertex) points[vertex] = mesh.points[weights.skin.points[vertex]];
         std::vector<BoneSegment> segments;
         std::vector<int32_t> parents;
         for (const SkinBone &bone : weights.bones) segments.push_back(bone.segment), parents.push_back(bone.parent);
-        HeatOutcome heat = BoneHeat(points, weights.skin.triangles, segments, parents,
-                                    anyPainted ? influences : std::vector<Influences>());
+        const std::vector<Influences> none;
+        HeatOutcome heat =
+            BoneHeat(points, weights.skin.triangles, segments, parents, anyPainted ? influences : none);
         if (heat.solved) {
             weights.influences = std::move(heat.influences);
             return weights;
         }
         weights.fellBackToNearest = true;
     }
+    influences.resize(weights.skin.points.size());
     FollowNearest(mesh, weights, influences);
     weights.influences = std::move(influences);
     return weights;
