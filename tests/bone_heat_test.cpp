@@ -503,37 +503,48 @@ TEST(BoneHeat, weighsTheSameWhicheverWayTheFacesTurnAndAtAnySize) {
 }
 
 // Formats that keep a point per texture corner split a skin along its UV
-// seams; it is weighed as the same skin in one piece.
+// seams; it is weighed as the same skin in one piece, also where the seam
+// is a slit whose ends it does not split.
 TEST(BoneHeat, aSkinSplitAlongItsSeamsIsWeighedAsOnePiece) {
     Skin whole;
     AddTube(whole, {{0, 0, 0}, {0, 1, 0}, {0.6f, 1.8f, 0}}, 0.25f, 8, 6);
     const std::vector<BoneSegment> bones = {{{0, 0, 0}, {0, 1, 0}}, {{0, 1, 0}, {0.6, 1.8, 0}}};
-    // The seam runs along the first side of every ring: the faces on its
-    // far side use a second point at each place.
-    Skin split = whole;
+    HeatOutcome one = Weigh(whole, bones, {}, {-1, 0});
     const uint32_t rings = 13, sides = 8;
-    std::vector<uint32_t> twin(whole.points.size(), UINT32_MAX);
-    for (uint32_t ring = 0; ring < rings; ++ring) {
-        twin[ring * sides] = static_cast<uint32_t>(split.points.size());
-        split.points.push_back(whole.points[ring * sides]);
-    }
-    for (size_t t = 0; t < split.triangles.size(); t += 3) {
-        bool farSide = false;
-        for (size_t corner = 0; corner < 3; ++corner) {
-            uint32_t p = split.triangles[t + corner];
-            farSide = farSide || (p < rings * sides && p % sides == sides - 1);
+    struct Row {
+        const char *what;
+        uint32_t firstSplitRing, lastSplitRing;
+    };
+    for (const Row &row : {Row{"a seam along the whole tube", 0, rings - 1}, Row{"a slit across the joint", 6, 6}}) {
+        // The seam runs along the first side of the rings from
+        // `firstSplitRing` to `lastSplitRing`: the faces on its far side
+        // use a second point at each of those places.
+        Skin split = whole;
+        std::vector<uint32_t> twin(whole.points.size(), UINT32_MAX), original;
+        for (uint32_t ring = row.firstSplitRing; ring <= row.lastSplitRing; ++ring) {
+            twin[ring * sides] = static_cast<uint32_t>(split.points.size());
+            original.push_back(ring * sides);
+            split.points.push_back(whole.points[ring * sides]);
         }
-        if (!farSide) continue;
-        for (size_t corner = 0; corner < 3; ++corner)
-            if (twin[split.triangles[t + corner]] != UINT32_MAX) split.triangles[t + corner] = twin[split.triangles[t + corner]];
-    }
-    HeatOutcome one = Weigh(whole, bones, {}, {-1, 0}), seamed = Weigh(split, bones, {}, {-1, 0});
-    ExpectWellFormed(seamed, split.points.size(), bones.size(), "split along a seam");
-    if (!seamed.solved) return;
-    for (uint32_t p = 0; p < split.points.size(); ++p) {
-        uint32_t original = p < whole.points.size() ? p : (p - static_cast<uint32_t>(whole.points.size())) * sides;
-        for (uint32_t b = 0; b < bones.size(); ++b)
-            EXPECT_NEAR(WeightOf(seamed.influences[p], b), WeightOf(one.influences[original], b), 1e-6) << "point " << p;
+        for (size_t t = 0; t < split.triangles.size(); t += 3) {
+            bool farSide = false;
+            for (size_t corner = 0; corner < 3; ++corner) {
+                uint32_t p = split.triangles[t + corner];
+                farSide = farSide || (p < rings * sides && p % sides == sides - 1);
+            }
+            if (!farSide) continue;
+            for (size_t corner = 0; corner < 3; ++corner)
+                if (twin[split.triangles[t + corner]] != UINT32_MAX) split.triangles[t + corner] = twin[split.triangles[t + corner]];
+        }
+        HeatOutcome seamed = Weigh(split, bones, {}, {-1, 0});
+        ExpectWellFormed(seamed, split.points.size(), bones.size(), row.what);
+        if (!seamed.solved) continue;
+        for (uint32_t p = 0; p < split.points.size(); ++p) {
+            uint32_t same = p < whole.points.size() ? p : original[p - whole.points.size()];
+            for (uint32_t b = 0; b < bones.size(); ++b)
+                EXPECT_NEAR(WeightOf(seamed.influences[p], b), WeightOf(one.influences[same], b), 1e-6)
+                    << row.what << ", point " << p;
+        }
     }
 }
 

@@ -33,6 +33,18 @@ std::vector<uint32_t> WeldSeams(const std::vector<std::array<float, 3>> &points,
     uint32_t places = 0;
     std::vector<uint32_t> placeOf = GroupKeys(keys, places);
 
+    // Only an edge with an end where two points lie can be half of a seam:
+    // the uses of an edge between places of one point each are of one
+    // point pair. A skin with no two points in one place has no seam.
+    if (places == points.size()) {
+        UnionFind none(points.size());
+        return none.Numbered(groups);
+    }
+    std::vector<uint8_t> shared(places, 0);
+    {
+        std::vector<uint8_t> seen(places, 0);
+        for (uint32_t place : placeOf) shared[place] = seen[place], seen[place] = 1;
+    }
     // The edges' uses filed by the lower place at their ends, a counting
     // sort: millions of triangles are common, and a place has few edges.
     std::vector<uint32_t> first(places + 1, 0);
@@ -41,7 +53,8 @@ std::vector<uint32_t> WeldSeams(const std::vector<std::array<float, 3>> &points,
         for (size_t t = 0; t + 2 < triangles.size(); t += 3)
             for (size_t corner = 0; corner < 3; ++corner) {
                 uint32_t from = triangles[t + corner], to = triangles[t + (corner + 1) % 3];
-                if (placeOf[from] != placeOf[to]) use(from, to);
+                uint32_t a = placeOf[from], b = placeOf[to];
+                if (a != b && (shared[a] | shared[b])) use(from, to);
             }
     };
     forEachEdge([&](uint32_t from, uint32_t to) { ++first[lower(from, to) + 1]; });
