@@ -126,7 +126,9 @@ void ExpectWellFormed(const HeatOutcome &outcome, size_t points, size_t bones, c
 // than the nearest takes a share falling from 1 to 0 over those 3%, the
 // nearest four seen at most, s their sum (distance lengthened by how far the skin faces away, and
 // measured to a bone with several children also along spokes three
-// quarters of the way to their joints). Then
+// quarters of the way to their joints; half way to a child with no
+// children whose middle the skin encloses, when a sibling has children).
+// Then
 // (L + A H) w = A H p by Gaussian elimination; of each point's four
 // heaviest weights those under 0.025 are dropped and those under 0.05
 // faded, the rest scaled to sum 1.
@@ -145,17 +147,42 @@ std::vector<std::vector<double>> DenseHeat(const Skin &skin, const std::vector<B
         double s = dot(along, along) > 0 ? std::clamp(dot(sub(p, j), along) * (1 / dot(along, along)), 0.0, 1.0) : 0;
         return Vec{j[0] + s * along[0], j[1] + s * along[1], j[2] + s * along[2]};
     };
+    // Whether the skin encloses `m`: an odd count of its triangles crossed
+    // by a ray from `m` in a way no triangle here lies along.
+    auto enclosed = [&](const Vec &m) {
+        const Vec ray = {0.5377, 0.8, 0.2654};
+        int crossed = 0;
+        for (size_t t = 0; t < skin.triangles.size(); t += 3) {
+            Vec a = P(skin.triangles[t]), e1 = sub(P(skin.triangles[t + 1]), a), e2 = sub(P(skin.triangles[t + 2]), a);
+            Vec h = cross(ray, e2), s = sub(m, a), q = cross(s, e1);
+            double det = dot(e1, h);
+            if (det == 0) continue;
+            double u = dot(s, h) / det, v = dot(ray, q) / det, r = dot(e2, q) / det;
+            crossed += u >= 0 && v >= 0 && u + v <= 1 && r > 0;
+        }
+        return crossed % 2 == 1;
+    };
+    auto hasChildren = [&](size_t k) {
+        return std::count(parents.begin(), parents.end(), static_cast<int32_t>(k)) > 0;
+    };
     // Each bone's segments: its own, and its spokes.
     std::vector<std::vector<std::array<Vec, 2>>> reach(b);
     for (size_t k = 0; k < b; ++k) {
         Vec j = {bones[k].joint[0], bones[k].joint[1], bones[k].joint[2]}, t = {bones[k].tip[0], bones[k].tip[1], bones[k].tip[2]};
         reach[k].push_back({j, t});
         if (std::count(parents.begin(), parents.end(), static_cast<int32_t>(k)) < 2) continue;
+        bool bodyGoesOn = false;
+        for (size_t child = 0; child < b; ++child)
+            bodyGoesOn = bodyGoesOn || (parents[child] == static_cast<int32_t>(k) && hasChildren(child));
         for (size_t child = 0; child < b; ++child) {
             if (parents[child] != static_cast<int32_t>(k)) continue;
             Vec joint = {bones[child].joint[0], bones[child].joint[1], bones[child].joint[2]};
+            Vec tip = {bones[child].tip[0], bones[child].tip[1], bones[child].tip[2]};
+            Vec middle = {(joint[0] + tip[0]) / 2, (joint[1] + tip[1]) / 2, (joint[2] + tip[2]) / 2};
+            double share = bodyGoesOn && !hasChildren(child) && enclosed(middle) ? 0.5 : 0.75;
             Vec from = closest(joint, j, t), away = sub(joint, from);
-            if (dot(away, away) > 0) reach[k].push_back({from, Vec{from[0] + 0.75 * away[0], from[1] + 0.75 * away[1], from[2] + 0.75 * away[2]}});
+            Vec spokeTip = {from[0] + share * away[0], from[1] + share * away[1], from[2] + share * away[2]};
+            if (dot(away, away) > 0) reach[k].push_back({from, spokeTip});
         }
     }
     std::vector<std::vector<double>> L(n, std::vector<double>(n, 0));
@@ -301,6 +328,12 @@ TEST(BoneHeat, agreesWithADenseSolveOfTheSameEquations) {
          {{{0, 0, 0}, {1, 0, 0}}, {{1, 0, 0}, {1, 1, 0}}, {{1, 1, 0}, {1, 2, 0.5}}}, {-1, 0, 1}},
         {"two bones hanging from a third, one away from its tip", {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}},
          {{{0, 0, 0}, {1, 0, 0}}, {{1, 0, 0}, {1, 1, 0}}, {{1, 1, 0}, {1, 2, 0.5}}}, {-1, 0, 0}},
+        {"a belly hanging inside from a spine that goes on", {{0, 0, 0}, {0, 1, 0}, {0, 2, 0}},
+         {{{-0.2, 0, 0}, {-0.2, 1, 0}},
+          {{-0.2, 1, 0}, {-0.2, 1.6, 0}},
+          {{0.05, 0.5, 0}, {0.2, 0.5, 0}},
+          {{-0.2, 1.6, 0}, {-0.2, 1.95, 0}}},
+         {-1, 0, 0, 1}},
         {"a tuft of five bones all but together, more than share one point",
          {{0, 0, 0}, {0, 1, 0}, {0, 2, 0}},
          {{{0, 0, 0}, {0, 1, 0}},
@@ -545,6 +578,50 @@ TEST(BoneHeat, aSkinSplitAlongItsSeamsIsWeighedAsOnePiece) {
                 EXPECT_NEAR(WeightOf(seamed.influences[p], b), WeightOf(one.influences[same], b), 1e-6)
                     << row.what << ", point " << p;
         }
+    }
+}
+
+// A bone with no children hanging inside the body from a bone the body
+// goes on from (a belly below the spine, a fin beside a fish's back) bends
+// a region of the body: from its joint on, the skin follows it more than
+// the bone it hangs from. Where the body ends at that bone (a head, its
+// jaw hanging below), the head keeps the skin level with the jaw's joint.
+// Each row turns the same barrel and rig.
+TEST(BoneHeat, aBoneHangingInsideTheBodyBendsTheSkinFromItsJointOn) {
+    struct Row {
+        const char *what;
+        Vec away;  // from the spine towards the hanging bone
+        bool bodyGoesOn;
+    };
+    for (const Row &row : {Row{"a belly below the spine", {0, -1, 0}, true},
+                           Row{"a fin beside the back", {1, 0, 0}, true},
+                           Row{"a jaw below a head that ends the body", {0, -1, 0}, false}}) {
+        Skin barrel;
+        AddTube(barrel, {{0, 0, 0}, {0, 0, 1.2f}, {0, 0, 2.4f}, {0, 0, 3.4f}}, 0.5f, 16, 8);
+        auto at = [&](double out, double z) { return Vec{out * row.away[0], out * row.away[1], z}; };
+        const double z = 0.85;
+        // The spine runs along the top, 0.4 from the middle, and the
+        // hanging bone's joint lies 0.1 past the middle.
+        std::vector<BoneSegment> bones = {
+            {at(-0.4, 0.2), at(-0.4, 1.5)}, {at(-0.4, 1.5), at(-0.4, 2.8)}, {at(0.1, z), at(0.4, z)}};
+        std::vector<int32_t> parents = {-1, 0, 0};
+        if (row.bodyGoesOn) bones.push_back({at(-0.4, 2.8), at(-0.4, 3.3)}), parents.push_back(1);
+        HeatOutcome outcome = Weigh(barrel, bones, {}, parents);
+        ExpectWellFormed(outcome, barrel.points.size(), bones.size(), row.what);
+        if (!outcome.solved) continue;
+        int checked = 0;
+        for (size_t p = 0; p < barrel.points.size(); ++p) {
+            const Point &q = barrel.points[p];
+            const double out = q[0] * row.away[0] + q[1] * row.away[1] + q[2] * row.away[2];
+            if (std::fabs(q[2] - z) > 0.2 || out < -1e-6) continue;
+            if (!row.bodyGoesOn && out > 0.05) continue;
+            ++checked;
+            const double hanging = WeightOf(outcome.influences[p], 2), hub = WeightOf(outcome.influences[p], 0);
+            EXPECT_TRUE(row.bodyGoesOn ? hanging > hub : hub > hanging)
+                << row.what << ": point " << p << " at (" << q[0] << ", " << q[1] << ", " << q[2] << ") takes "
+                << hanging << " from the hanging bone and " << hub << " from the spine";
+        }
+        EXPECT_GE(checked, 4) << row.what;
     }
 }
 
@@ -899,9 +976,10 @@ TEST(HeatSources, areTheSameInAnyNumberOfPieces) {
     std::vector<Point3> normals = OutwardNormals(places, tree);
     EnclosingParts enclosing(places, partOf, parts, tree, 10);
     const RigTree rig = TreeOf(bones.size(), parents);
-    RigShape shape = ShapeOfRig(bones, rig, HandleBones(enclosing, bones, rig));
+    const std::vector<std::vector<uint32_t>> partsAround = PartsAroundBones(enclosing, bones);
+    RigShape shape = ShapeOfRig(bones, rig, HandleBones(enclosing, bones, rig), InsideTheSkin(partsAround));
     ASSERT_TRUE(shape.chain[4].inChain) << "the tail is a chain";
-    PartBones partBones = WrappedBones(enclosing, parts, bones, rig);
+    PartBones partBones = WrappedBones(partsAround, parts, rig);
     std::vector<bool> fixed(count, false);
     for (size_t place = 0; place < count; place += 7) fixed[place] = true;
 

@@ -308,8 +308,9 @@ HeatOutcome BoneHeat(const std::vector<std::array<float, 3>> &points, const std:
     const Point3 size = box.Size();
     EnclosingParts enclosing(places, partOf, parts, tree, box.Diagonal());
     const RigTree rig = TreeOf(bones.size(), parents);
-    RigShape shape = ShapeOfRig(bones, rig, HandleBones(enclosing, bones, rig));
-    PartBones partBones = WrappedBones(enclosing, parts, bones, rig);
+    const std::vector<std::vector<uint32_t>> partsAround = PartsAroundBones(enclosing, bones);
+    RigShape shape = ShapeOfRig(bones, rig, HandleBones(enclosing, bones, rig), InsideTheSkin(partsAround));
+    PartBones partBones = WrappedBones(partsAround, parts, rig);
     Warmth warmth = WarmParts(places, normals, tree, bones, shape, partBones, partOf, parts, fixed, hasEdge,
                               std::max({size[0], size[1], size[2], 1e-30}));
 

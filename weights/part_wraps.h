@@ -18,12 +18,19 @@ struct PartBones {
     std::vector<std::vector<bool>> allowed;
 };
 
-// A part wraps a bone when the bone's middle lies inside it (`enclosing`
-// tells). A part that wraps bones follows only those, their parents, and
-// bones no part wraps (a tail sticking out of the skin); a part that wraps
-// none (an eye, a button, a cape) may follow any bone. `parts` is how many
-// parts `enclosing` numbers, and `tree` hangs the bones.
-PartBones WrappedBones(const EnclosingParts &enclosing, uint32_t parts, const std::vector<BoneSegment> &bones,
-                       const RigTree &tree);
+// Per bone, the parts that enclose its middle (`enclosing` tells).
+std::vector<std::vector<uint32_t>> PartsAroundBones(const EnclosingParts &enclosing,
+                                                    const std::vector<BoneSegment> &bones);
+
+// Per bone, whether some part encloses its middle, from `partsAround`.
+std::vector<bool> InsideTheSkin(const std::vector<std::vector<uint32_t>> &partsAround);
+
+// A part wraps a bone when the bone's middle lies inside it (`partsAround`,
+// per bone, as PartsAroundBones gives). A part that wraps bones follows
+// only those, their parents, and bones no part wraps (a tail sticking out
+// of the skin); a part that wraps none (an eye, a button, a cape) may
+// follow any bone. `parts` is how many parts there are, and `tree` hangs
+// the bones.
+PartBones WrappedBones(const std::vector<std::vector<uint32_t>> &partsAround, uint32_t parts, const RigTree &tree);
 
 }  // namespace vexil_host

@@ -12,8 +12,10 @@ constexpr size_t kLeastChainBones = 4;
 // have fewer bones.
 constexpr size_t kChainBonesWhateverTwins = 6;
 constexpr double kMostChainLengthRatio = 2;
-// A hub's spokes reach this share of the way to its children's joints.
+// A hub's spokes reach this share of the way to its children's joints,
 constexpr double kSpokeShare = 0.75;
+// and this share to a child that bends a region of the body around it.
+constexpr double kRegionSpokeShare = 0.5;
 // Finding which children hang at a hub compares each child's joint with
 // every bone; past this many comparisons the rig is no character and gets
 // no spokes.
@@ -130,7 +132,20 @@ void MarkChains(const std::vector<BoneSegment> &bones, const RigTree &tree, RigS
     }
 }
 
-void AddSpokes(const std::vector<BoneSegment> &bones, const RigTree &tree, RigShape &shape) {
+// Whether `child` of `hub` bends a region of the body (a belly, a fin)
+// rather than a limb that starts at its joint: it has no children, lies
+// inside the skin, and the body goes on from the hub through another
+// child. A head's ears and jaw, where the body ends, and props hanging
+// outside the skin (a sheath, a shield) are not.
+bool BendsARegion(const RigTree &tree, const std::vector<bool> &inside, uint32_t hub, uint32_t child) {
+    if (!tree.children[child].empty() || !inside[child]) return false;
+    for (uint32_t sibling : tree.children[hub])
+        if (!tree.children[sibling].empty()) return true;
+    return false;
+}
+
+void AddSpokes(const std::vector<BoneSegment> &bones, const RigTree &tree, const std::vector<bool> &inside,
+               RigShape &shape) {
     double comparisons = 0;
     for (const auto &children : tree.children)
         if (children.size() >= 2) comparisons += static_cast<double>(children.size()) * static_cast<double>(bones.size());
@@ -158,7 +173,8 @@ void AddSpokes(const std::vector<BoneSegment> &bones, const RigTree &tree, RigSh
             if (!hangsHere) continue;
             BoneSegment spoke;
             spoke.joint = from;
-            for (int k = 0; k < 3; ++k) spoke.tip[k] = from[k] + kSpokeShare * (joint[k] - from[k]);
+            const double share = BendsARegion(tree, inside, hub, child) ? kRegionSpokeShare : kSpokeShare;
+            for (int k = 0; k < 3; ++k) spoke.tip[k] = from[k] + share * (joint[k] - from[k]);
             shape.reach[hub].push_back(spoke);
         }
         for (uint32_t child : children) mine[child] = false;
@@ -167,7 +183,8 @@ void AddSpokes(const std::vector<BoneSegment> &bones, const RigTree &tree, RigSh
 
 }  // namespace
 
-RigShape ShapeOfRig(const std::vector<BoneSegment> &bones, RigTree tree, const std::vector<bool> &handles) {
+RigShape ShapeOfRig(const std::vector<BoneSegment> &bones, RigTree tree, const std::vector<bool> &handles,
+                    const std::vector<bool> &inside) {
     RigShape shape;
     shape.reach.resize(bones.size());
     for (size_t b = 0; b < bones.size(); ++b) shape.reach[b].push_back(bones[b]);
@@ -179,7 +196,7 @@ RigShape ShapeOfRig(const std::vector<BoneSegment> &bones, RigTree tree, const s
             tree.children[b].clear();
         }
     MarkChains(bones, tree, shape);
-    AddSpokes(bones, tree, shape);
+    AddSpokes(bones, tree, inside, shape);
     return shape;
 }
 

@@ -16,7 +16,12 @@ struct RigShape {
     // pelvis, a chest, a hand, a head), one towards each child whose joint
     // hangs at it, three quarters of the way there. Artists give such a bone
     // the body between its children's joints: the palm, not the fingers'
-    // roots; the chest, not the collarbones.
+    // roots; the chest, not the collarbones. Towards a child that bends a
+    // region of the body rather than a limb starting at its joint (a belly
+    // hanging from the spine, a fin from a fish's body: a bone with no
+    // children, inside the skin, hanging from a bone the body goes on
+    // from), the spoke reaches half way: the two share the skin between
+    // them.
     std::vector<std::vector<BoneSegment>> reach;
     // Per bone, whether it lies in a chain, and its neighbours there
     // (UINT32_MAX at the chain's ends).
@@ -36,7 +41,8 @@ struct RigShape {
 // of one length) is a leg or an arm, not a chain, unless it has six bones
 // or more. `handles` marks, per bone, those that carry the rig
 // (HandleBones): they are cut from the tree, their children hanging from
-// nothing.
-RigShape ShapeOfRig(const std::vector<BoneSegment> &bones, RigTree tree, const std::vector<bool> &handles);
+// nothing. `inside` marks, per bone, those whose middle the skin encloses.
+RigShape ShapeOfRig(const std::vector<BoneSegment> &bones, RigTree tree, const std::vector<bool> &handles,
+                    const std::vector<bool> &inside);
 
 }  // namespace vexil_host
