@@ -977,7 +977,8 @@ TEST(HeatSources, areTheSameInAnyNumberOfPieces) {
     EnclosingParts enclosing(places, partOf, parts, tree, 10);
     const RigTree rig = TreeOf(bones.size(), parents);
     const std::vector<std::vector<uint32_t>> partsAround = PartsAroundBones(enclosing, bones);
-    RigShape shape = ShapeOfRig(bones, rig, HandleBones(enclosing, bones, rig), InsideTheSkin(partsAround));
+    const std::vector<bool> inside = InsideTheSkin(partsAround);
+    RigShape shape = ShapeOfRig(bones, rig, HandleBones(enclosing, bones, rig, inside), inside);
     ASSERT_TRUE(shape.chain[4].inChain) << "the tail is a chain";
     PartBones partBones = WrappedBones(partsAround, parts, rig);
     std::vector<bool> fixed(count, false);

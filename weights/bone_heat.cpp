@@ -309,7 +309,8 @@ HeatOutcome BoneHeat(const std::vector<std::array<float, 3>> &points, const std:
     EnclosingParts enclosing(places, partOf, parts, tree, box.Diagonal());
     const RigTree rig = TreeOf(bones.size(), parents);
     const std::vector<std::vector<uint32_t>> partsAround = PartsAroundBones(enclosing, bones);
-    RigShape shape = ShapeOfRig(bones, rig, HandleBones(enclosing, bones, rig), InsideTheSkin(partsAround));
+    const std::vector<bool> inside = InsideTheSkin(partsAround);
+    RigShape shape = ShapeOfRig(bones, rig, HandleBones(enclosing, bones, rig, inside), inside);
     PartBones partBones = WrappedBones(partsAround, parts, rig);
     Warmth warmth = WarmParts(places, normals, tree, bones, shape, partBones, partOf, parts, fixed, hasEdge,
                               std::max({size[0], size[1], size[2], 1e-30}));

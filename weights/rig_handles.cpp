@@ -12,23 +12,23 @@ constexpr int kLeastOutside = 3;
 }  // namespace
 
 std::vector<bool> HandleBones(const EnclosingParts &enclosing, const std::vector<BoneSegment> &bones,
-                              const RigTree &tree) {
+                              const RigTree &tree, const std::vector<bool> &inside) {
     const size_t count = bones.size();
     std::vector<bool> handle(count, false);
-    std::vector<uint32_t> inside;
+    std::vector<uint32_t> around;
     auto outside = [&](const BoneSegment &bone, double along) {
         Point3 p;
         for (int k = 0; k < 3; ++k) p[k] = bone.joint[k] + along * (bone.tip[k] - bone.joint[k]);
-        enclosing.Around(p, inside);
-        return inside.empty();
+        enclosing.Around(p, around);
+        return around.empty();
     };
     std::vector<uint32_t> candidates;
     bool skinHasInside = false;
     for (uint32_t b = 0; b < count; ++b) {
         if (tree.parent[b] < 0 && !tree.children[b].empty())
             candidates.push_back(b);
-        else if (!skinHasInside)
-            skinHasInside = !outside(bones[b], 0.5);
+        else
+            skinHasInside = skinHasInside || inside[b];
     }
     if (!skinHasInside) return handle;
     for (uint32_t b : candidates) {

@@ -17,8 +17,9 @@ namespace vexil_host {
 // the skin. A leg whose root joint only just pokes out of the hip is no
 // handle. Nothing is a handle unless the skin encloses the middle of some
 // other bone: a skin with no inside cannot tell what lies outside it.
-// `enclosing` tells which parts enclose a point.
+// `enclosing` tells which parts enclose a point, and `inside` (per bone,
+// as InsideTheSkin gives) which bones' middles some part encloses.
 std::vector<bool> HandleBones(const EnclosingParts &enclosing, const std::vector<BoneSegment> &bones,
-                              const RigTree &tree);
+                              const RigTree &tree, const std::vector<bool> &inside);
 
 }  // namespace vexil_host
