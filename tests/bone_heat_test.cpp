@@ -147,39 +147,39 @@ std::vector<std::vector<double>> DenseHeat(const Skin &skin, const std::vector<B
         double s = dot(along, along) > 0 ? std::clamp(dot(sub(p, j), along) * (1 / dot(along, along)), 0.0, 1.0) : 0;
         return Vec{j[0] + s * along[0], j[1] + s * along[1], j[2] + s * along[2]};
     };
+    // How far along `way` from `from` the ray meets the triangle starting at
+    // t in `skin.triangles`, in lengths of `way`; NaN where it misses.
+    auto meets = [&](const Vec &from, const Vec &way, size_t t) -> double {
+        Vec a = P(skin.triangles[t]), e1 = sub(P(skin.triangles[t + 1]), a), e2 = sub(P(skin.triangles[t + 2]), a);
+        Vec h = cross(way, e2), s = sub(from, a), q = cross(s, e1);
+        double det = dot(e1, h);
+        if (det == 0) return NAN;
+        double u = dot(s, h) / det, v = dot(way, q) / det;
+        return u >= 0 && u <= 1 && v >= 0 && u + v <= 1 ? dot(e2, q) / det : NAN;
+    };
     // Whether the skin encloses `m`: an odd count of its triangles crossed
     // by a ray from `m` in a way no triangle here lies along.
     auto enclosed = [&](const Vec &m) {
-        const Vec ray = {0.5377, 0.8, 0.2654};
         int crossed = 0;
-        for (size_t t = 0; t < skin.triangles.size(); t += 3) {
-            Vec a = P(skin.triangles[t]), e1 = sub(P(skin.triangles[t + 1]), a), e2 = sub(P(skin.triangles[t + 2]), a);
-            Vec h = cross(ray, e2), s = sub(m, a), q = cross(s, e1);
-            double det = dot(e1, h);
-            if (det == 0) continue;
-            double u = dot(s, h) / det, v = dot(ray, q) / det, r = dot(e2, q) / det;
-            crossed += u >= 0 && v >= 0 && u + v <= 1 && r > 0;
-        }
+        for (size_t t = 0; t < skin.triangles.size(); t += 3) crossed += meets(m, Vec{0.5377, 0.8, 0.2654}, t) > 0;
         return crossed % 2 == 1;
     };
-    auto hasChildren = [&](size_t k) {
-        return std::count(parents.begin(), parents.end(), static_cast<int32_t>(k)) > 0;
-    };
+    auto childCount = [&](size_t k) { return std::count(parents.begin(), parents.end(), static_cast<int32_t>(k)); };
     // Each bone's segments: its own, and its spokes.
     std::vector<std::vector<std::array<Vec, 2>>> reach(b);
     for (size_t k = 0; k < b; ++k) {
         Vec j = {bones[k].joint[0], bones[k].joint[1], bones[k].joint[2]}, t = {bones[k].tip[0], bones[k].tip[1], bones[k].tip[2]};
         reach[k].push_back({j, t});
-        if (std::count(parents.begin(), parents.end(), static_cast<int32_t>(k)) < 2) continue;
+        if (childCount(k) < 2) continue;
         bool bodyGoesOn = false;
         for (size_t child = 0; child < b; ++child)
-            bodyGoesOn = bodyGoesOn || (parents[child] == static_cast<int32_t>(k) && hasChildren(child));
+            bodyGoesOn = bodyGoesOn || (parents[child] == static_cast<int32_t>(k) && childCount(child) > 0);
         for (size_t child = 0; child < b; ++child) {
             if (parents[child] != static_cast<int32_t>(k)) continue;
             Vec joint = {bones[child].joint[0], bones[child].joint[1], bones[child].joint[2]};
             Vec tip = {bones[child].tip[0], bones[child].tip[1], bones[child].tip[2]};
             Vec middle = {(joint[0] + tip[0]) / 2, (joint[1] + tip[1]) / 2, (joint[2] + tip[2]) / 2};
-            double share = bodyGoesOn && !hasChildren(child) && enclosed(middle) ? 0.5 : 0.75;
+            double share = bodyGoesOn && childCount(child) == 0 && enclosed(middle) ? 0.5 : 0.75;
             Vec from = closest(joint, j, t), away = sub(joint, from);
             Vec spokeTip = {from[0] + share * away[0], from[1] + share * away[1], from[2] + share * away[2]};
             if (dot(away, away) > 0) reach[k].push_back({from, spokeTip});
@@ -256,15 +256,8 @@ std::vector<std::vector<double>> DenseHeat(const Skin &skin, const std::vector<B
             bool seen = true;
             Vec along = sub(nearest[k], P(i));
             for (size_t t = 0; t < skin.triangles.size() && seen; t += 3) {
-                Vec a = P(skin.triangles[t]), e1 = sub(P(skin.triangles[t + 1]), a), e2 = sub(P(skin.triangles[t + 2]), a);
-                Vec h = cross(along, e2);
-                double det = dot(e1, h);
-                if (det == 0) continue;
-                Vec s = sub(P(i), a);
-                double u = dot(s, h) / det;
-                Vec q = cross(s, e1);
-                double v = dot(along, q) / det, r = dot(e2, q) / det;
-                seen = !(u >= 0 && u <= 1 && v >= 0 && u + v <= 1 && r > 1e-4 && r < 1 - 1e-4);
+                double r = meets(P(i), along, t);
+                seen = !(r > 1e-4 && r < 1 - 1e-4);
             }
             if (seen) warm.push_back(k), share.push_back(near);
         }
