@@ -127,7 +127,8 @@ void ExpectWellFormed(const HeatOutcome &outcome, size_t points, size_t bones, c
 // nearest four seen at most, s their sum (distance lengthened by how far the skin faces away, and
 // measured to a bone with several children also along spokes three
 // quarters of the way to their joints; half way to a child with no
-// children whose middle the skin encloses, when a sibling has children).
+// children whose middle the skin encloses, when a sibling has children;
+// never longer than twice the bone).
 // Then
 // (L + A H) w = A H p by Gaussian elimination; of each point's four
 // heaviest weights those under 0.025 are dropped and those under 0.05
@@ -181,6 +182,8 @@ std::vector<std::vector<double>> DenseHeat(const Skin &skin, const std::vector<B
             Vec middle = {(joint[0] + tip[0]) / 2, (joint[1] + tip[1]) / 2, (joint[2] + tip[2]) / 2};
             double share = bodyGoesOn && childCount(child) == 0 && enclosed(middle) ? 0.5 : 0.75;
             Vec from = closest(joint, j, t), away = sub(joint, from);
+            double gap = std::sqrt(dot(away, away)), bone = std::sqrt(dot(sub(t, j), sub(t, j)));
+            if (share * gap > 2 * bone) share = 2 * bone / gap;
             Vec spokeTip = {from[0] + share * away[0], from[1] + share * away[1], from[2] + share * away[2]};
             if (dot(away, away) > 0) reach[k].push_back({from, spokeTip});
         }
@@ -327,6 +330,12 @@ TEST(BoneHeat, agreesWithADenseSolveOfTheSameEquations) {
           {{0.05, 0.5, 0}, {0.2, 0.5, 0}},
           {{-0.2, 1.6, 0}, {-0.2, 1.95, 0}}},
          {-1, 0, 0, 1}},
+        {"a stub of a bone between a head and a tail far off", {{0, 0, 0}, {0, 1, 0}, {0, 2, 0}},
+         {{{0, 0.95, 0}, {0, 1.05, 0}},
+          {{0, 0.5, 0}, {0, 0.05, 0}},
+          {{0, 1.5, 0}, {0, 1.8, 0}},
+          {{0, 1.8, 0}, {0, 1.95, 0}}},
+         {-1, 0, 0, 2}},
         {"a tuft of five bones all but together, more than share one point",
          {{0, 0, 0}, {0, 1, 0}, {0, 2, 0}},
          {{{0, 0, 0}, {0, 1, 0}},
@@ -615,6 +624,51 @@ TEST(BoneHeat, aBoneHangingInsideTheBodyBendsTheSkinFromItsJointOn) {
                 << hanging << " from the hanging bone and " << hub << " from the spine";
         }
         EXPECT_GE(checked, 4) << row.what;
+    }
+}
+
+// A bone where several hang holds the body towards their joints, but a
+// stub of a bone set in a long body (a fish's root, its head hanging far
+// in front and its tail far behind) holds only the body near it: there the
+// bones stand apart, and the skin between splits between them by
+// nearness. A root as long as the gaps holds the body three quarters of
+// the way to the tail's joint.
+TEST(BoneHeat, aBoneHoldsTheBodyTowardsItsChildrenOnlyAsFarAsItsSizeReaches) {
+    struct Row {
+        const char *what;
+        double rootHalf;  // half the root's length
+        bool rootHolds;   // else the children take the skin nearer them
+    };
+    for (const Row &row : {Row{"a stub of a root between a head and a tail far off", 0.05, false},
+                           Row{"a root as long as the gaps", 0.4, true}}) {
+        Skin barrel;
+        AddTube(barrel, {{0, 0, 0}, {0, 0, 2}, {0, 0, 4}}, 0.5f, 16, 40);
+        const double head = 1.2, tail = 2.8;  // the children's joints
+        std::vector<BoneSegment> bones = {{{0, 0, 2 - row.rootHalf}, {0, 0, 2 + row.rootHalf}},
+                                          {{0, 0, head}, {0, 0, 0.2}},
+                                          {{0, 0, tail}, {0, 0, 3.4}},
+                                          {{0, 0, 3.4}, {0, 0, 3.9}}};
+        HeatOutcome outcome = Weigh(barrel, bones, {}, {-1, 0, 0, 2});
+        ExpectWellFormed(outcome, barrel.points.size(), bones.size(), row.what);
+        if (!outcome.solved) continue;
+        int checked = 0;
+        for (size_t p = 0; p < barrel.points.size(); ++p) {
+            const double z = barrel.points[p][2];
+            // Rings just short of a child's joint, where the root's spoke
+            // reaches if it goes its share of the way (half way towards the
+            // head, a leaf; three quarters towards the tail). A root long
+            // enough reaches only half way towards the head, so there only
+            // the tail's side is asked.
+            const bool nearHead = !row.rootHolds && std::fabs(z - (head + 0.2)) < 0.01;
+            const bool nearTail = std::fabs(z - (tail - 0.15)) < 0.01;
+            if (!nearHead && !nearTail) continue;
+            ++checked;
+            const double root = WeightOf(outcome.influences[p], 0), child = WeightOf(outcome.influences[p], nearHead ? 1 : 2);
+            EXPECT_TRUE(row.rootHolds ? root > child : child > root)
+                << row.what << ": point " << p << " at z " << z << " takes " << root << " from the root and " << child
+                << " from the " << (nearHead ? "head" : "tail");
+        }
+        EXPECT_GE(checked, 16) << row.what;
     }
 }
 

@@ -16,6 +16,11 @@ constexpr double kMostChainLengthRatio = 2;
 constexpr double kSpokeShare = 0.75;
 // and this share to a child that bends a region of the body around it.
 constexpr double kRegionSpokeShare = 0.5;
+// A spoke is at most this many times as long as its hub: a stub of a bone
+// set in a long body (a fish's root between its head and its tail) carries
+// only the body near it, and where the bones stand apart each takes the
+// skin nearest it, as artists leave it.
+constexpr double kMostSpokeInHubLengths = 2;
 // Finding which children hang at a hub compares each child's joint with
 // every bone; past this many comparisons the rig is no character and gets
 // no spokes.
@@ -171,10 +176,12 @@ void AddSpokes(const std::vector<BoneSegment> &bones, const RigTree &tree, const
                 if (other != hub && !mine[other] && Distance(Nearest(bones[other], joint), joint) < reach) hangsHere = false;
             for (size_t i = 1; i < below.size(); ++i) mine[below[i]] = false;
             if (!hangsHere) continue;
+            const double share = BendsARegion(tree, inside, hub, child) ? kRegionSpokeShare : kSpokeShare;
+            const double length = std::min(share * reach, kMostSpokeInHubLengths * Length(Along(bones[hub])));
+            if (!(length > 0)) continue;
             BoneSegment spoke;
             spoke.joint = from;
-            const double share = BendsARegion(tree, inside, hub, child) ? kRegionSpokeShare : kSpokeShare;
-            for (int k = 0; k < 3; ++k) spoke.tip[k] = from[k] + share * (joint[k] - from[k]);
+            for (int k = 0; k < 3; ++k) spoke.tip[k] = from[k] + length / reach * (joint[k] - from[k]);
             shape.reach[hub].push_back(spoke);
         }
         for (uint32_t child : children) mine[child] = false;
