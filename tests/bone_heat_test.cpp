@@ -122,7 +122,8 @@ void ExpectWellFormed(const HeatOutcome &outcome, size_t points, size_t bones, c
 // Laplacian of the skin's intrinsic Delaunay triangles (IntrinsicDelaunay,
 // tested on its own) with its weights kept within [1e-3, 1e3], each
 // point's area a third of those triangles', and heat 4 s / d² from the nearest bones that
-// the point sees, by testing every triangle: each bone up to 3% farther
+// the point sees (the segment to it crosses no triangle, or leaves the
+// skin in its last quarter), testing every triangle: each bone up to 3% farther
 // than the nearest takes a share falling from 1 to 0 over those 3%, the
 // nearest four seen at most, s their sum (distance lengthened by how far the skin faces away, and
 // measured to a bone with several children also along spokes three
@@ -256,11 +257,16 @@ std::vector<std::vector<double>> DenseHeat(const Skin &skin, const std::vector<B
         for (size_t k : order) {
             double near = least > 0 ? 1 - (distance[k] - least) / (0.03 * least) : distance[k] == 0 ? 1 : 0;
             if (!(near > 0) || warm.size() == 4) break;
+            // Seen: the segment crosses no triangle, or leaves the skin
+            // through ones facing the bone in its last quarter.
             bool seen = true;
             Vec along = sub(nearest[k], P(i));
             for (size_t t = 0; t < skin.triangles.size() && seen; t += 3) {
                 double r = meets(P(i), along, t);
-                seen = !(r > 1e-4 && r < 1 - 1e-4);
+                Vec out = cross(sub(P(skin.triangles[t + 1]), P(skin.triangles[t])),
+                                sub(P(skin.triangles[t + 2]), P(skin.triangles[t])));
+                bool leaving = dot(out, along) * volume > 0;
+                seen = !(r > 1e-4 && r < 1 - 1e-4) || (leaving && r >= 0.75);
             }
             if (seen) warm.push_back(k), share.push_back(near);
         }
@@ -330,6 +336,8 @@ TEST(BoneHeat, agreesWithADenseSolveOfTheSameEquations) {
           {{0.05, 0.5, 0}, {0.2, 0.5, 0}},
           {{-0.2, 1.6, 0}, {-0.2, 1.95, 0}}},
          {-1, 0, 0, 1}},
+        {"a bone lying a little outside the skin", {{0, 0, 0}, {0, 1, 0}, {0, 2, 0}},
+         {{{0, 0, 0}, {0, 1, 0}}, {{0.34, 1.2, 0}, {0.34, 1.8, 0}}}, {-1, 0}},
         {"a stub of a bone between a head and a tail far off", {{0, 0, 0}, {0, 1, 0}, {0, 2, 0}},
          {{{0, 0.95, 0}, {0, 1.05, 0}},
           {{0, 0.5, 0}, {0, 0.05, 0}},
@@ -983,6 +991,51 @@ TEST(BoneHeat, aSkinPastWhatOneSolveTakesWeighsAsTheSameSkinBelowIt) {
     for (size_t ring = 0; ring <= 40; ++ring) EXPECT_NEAR(rings[1][ring], rings[0][ring], 0.05) << "at " << ring / 20.0;
 }
 
+// A place sees a bone when the segment to it crosses no skin, or leaves the
+// skin only near the bone: a jaw's bone lying a little above the jaw, in
+// the gap of the mouth, warms the jaw's underside; a bone held across a
+// gap, or inside another fold of skin, does not. The same whichever way
+// round the faces turn.
+TEST(HeatSources, aBoneJustOutsideTheSkinIsSeenFromTheSkinBeneathIt) {
+    using namespace vexil_host;
+    const float radius = 0.2f;
+    struct Row {
+        const char *what;
+        double height;   // of the bone above the jaw's middle
+        bool fold;       // another fold of skin around the bone
+        bool seen;
+    };
+    for (const Row &row : {Row{"a jaw's bone a little above the jaw", 1.2 * radius, false, true},
+                           Row{"a bone held across a gap", 3.0 * radius, false, false},
+                           Row{"a bone inside another fold of skin just above", 1.4 * radius, true, false}})
+        for (bool turned : {false, true}) {
+            Skin skin;
+            AddTube(skin, {{0, 0, 0}, {1, 0, 0}}, radius, 8, 6);
+            const size_t jaw = skin.points.size();
+            if (row.fold) AddTube(skin, {{0, 1.4f * radius, 0}, {1, 1.4f * radius, 0}}, 0.25f * radius, 8, 6);
+            if (turned)
+                for (size_t t = 0; t < skin.triangles.size(); t += 3) std::swap(skin.triangles[t + 1], skin.triangles[t + 2]);
+            const std::vector<BoneSegment> bones = {{{0.2, row.height, 0}, {0.8, row.height, 0}}};
+            Places places = SolvedPlaces(skin.points, skin.triangles, 50000);
+            const size_t count = places.position.size();
+            TriangleTree tree(places.position, places.triangles);
+            const Outside outside = OutsideOf(places, tree);
+            RigShape shape = ShapeOfRig(bones, TreeOf(1, {-1}), {false}, {true});
+            const std::vector<uint32_t> partOf(count, 0);
+            const HeatSources heat = Warm(places, outside, tree, bones, shape, PartBones{{{}}}, partOf,
+                                          std::vector<bool>(count, false), 1, false, 1);
+            int checked = 0;
+            for (size_t p = 0; p < jaw; ++p) {
+                const Point &q = skin.points[p];
+                if (q[1] > -0.9f * radius || q[0] < 0.3f || q[0] > 0.7f) continue;
+                ++checked;
+                EXPECT_EQ(heat.strength[places.placeOf[p]] > 0, row.seen)
+                    << row.what << (turned ? ", faces turned," : "") << " point " << p << " under the jaw";
+            }
+            EXPECT_GE(checked, 3) << row.what;
+        }
+}
+
 // A large skin's heat sources are found in pieces side by side; the pieces
 // must give the very heat one piece gives, whatever their count: more
 // pieces than places, empty pieces, painted places and places that see no
@@ -1020,7 +1073,7 @@ TEST(HeatSources, areTheSameInAnyNumberOfPieces) {
     uint32_t parts = 0;
     std::vector<uint32_t> partOf = joined.Numbered(parts);
     TriangleTree tree(places.position, places.triangles);
-    std::vector<Point3> normals = OutwardNormals(places, tree);
+    const Outside outside = OutsideOf(places, tree);
     EnclosingParts enclosing(places, partOf, parts, tree, 10);
     const RigTree rig = TreeOf(bones.size(), parents);
     const std::vector<std::vector<uint32_t>> partsAround = PartsAroundBones(enclosing, bones);
@@ -1033,7 +1086,7 @@ TEST(HeatSources, areTheSameInAnyNumberOfPieces) {
 
     for (bool ignoreVisibility : {false, true}) {
         const HeatSources whole =
-            Warm(places, normals, tree, bones, shape, partBones, partOf, fixed, 4, ignoreVisibility, 1);
+            Warm(places, outside, tree, bones, shape, partBones, partOf, fixed, 4, ignoreVisibility, 1);
         ASSERT_EQ(whole.strength.size(), count);
         if (!ignoreVisibility) {
             for (uint32_t point = sheet; point < sheet + 16; ++point)
@@ -1041,7 +1094,7 @@ TEST(HeatSources, areTheSameInAnyNumberOfPieces) {
         }
         for (size_t pieces : {size_t{2}, size_t{3}, size_t{7}, count + 3}) {
             const HeatSources split =
-                Warm(places, normals, tree, bones, shape, partBones, partOf, fixed, 4, ignoreVisibility, pieces);
+                Warm(places, outside, tree, bones, shape, partBones, partOf, fixed, 4, ignoreVisibility, pieces);
             EXPECT_EQ(split.strength, whole.strength) << pieces << " pieces";
             EXPECT_EQ(split.first, whole.first) << pieces << " pieces";
             EXPECT_EQ(split.shares, whole.shares) << pieces << " pieces";

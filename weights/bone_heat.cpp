@@ -100,14 +100,14 @@ struct Warmth {
     std::vector<bool> solvedPart;
 };
 
-Warmth WarmParts(const Places &places, const std::vector<Point3> &normals, const TriangleTree &tree,
+Warmth WarmParts(const Places &places, const Outside &outside, const TriangleTree &tree,
                  const std::vector<BoneSegment> &bones, const RigShape &shape, const PartBones &partBones,
                  const std::vector<uint32_t> &partOf, uint32_t parts, const std::vector<bool> &fixed,
                  const std::vector<bool> &hasEdge, double extent) {
     Warmth warmth;
     const size_t count = places.position.size();
     for (bool ignoreVisibility : {false, true}) {
-        warmth.heat = Warm(places, normals, tree, bones, shape, partBones, partOf, fixed, extent, ignoreVisibility);
+        warmth.heat = Warm(places, outside, tree, bones, shape, partBones, partOf, fixed, extent, ignoreVisibility);
         std::vector<size_t> seeing(parts, 0), size(parts, 0);
         std::vector<bool> hasFixed(parts, false), joined(parts, false);
         for (size_t place = 0; place < count; ++place) {
@@ -303,7 +303,7 @@ HeatOutcome BoneHeat(const std::vector<std::array<float, 3>> &points, const std:
     uint32_t parts = 0;
     std::vector<uint32_t> partOf = PartsOf(laplacian, count, parts);
     TriangleTree tree(places.position, places.triangles);
-    std::vector<Point3> normals = OutwardNormals(places, tree);
+    const Outside outside = OutsideOf(places, tree);
     const Bounds box = BoundsOf(places, bones);
     const Point3 size = box.Size();
     EnclosingParts enclosing(places, partOf, parts, tree, box.Diagonal());
@@ -312,7 +312,7 @@ HeatOutcome BoneHeat(const std::vector<std::array<float, 3>> &points, const std:
     const std::vector<bool> inside = InsideTheSkin(partsAround);
     RigShape shape = ShapeOfRig(bones, rig, HandleBones(enclosing, bones, rig, inside), inside);
     PartBones partBones = WrappedBones(partsAround, parts, rig);
-    Warmth warmth = WarmParts(places, normals, tree, bones, shape, partBones, partOf, parts, fixed, hasEdge,
+    Warmth warmth = WarmParts(places, outside, tree, bones, shape, partBones, partOf, parts, fixed, hasEdge,
                               std::max({size[0], size[1], size[2], 1e-30}));
 
     Heaviest heaviest(count);

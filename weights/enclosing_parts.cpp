@@ -29,7 +29,7 @@ void EnclosingParts::Around(const Point3 &p, std::vector<uint32_t> &inside) cons
         Point3 far;
         for (int k = 0; k < 3; ++k) far[k] = p[k] + 2 * span_ * direction[k];
         crossings.clear();
-        tree_.ForEachCrossing(p, far, 0, [&](uint32_t triangle) {
+        tree_.ForEachCrossing(p, far, 0, [&](uint32_t triangle, double) {
             ++crossings[partOf_[places_.triangles[3 * triangle]]];
             return true;
         });

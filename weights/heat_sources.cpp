@@ -35,6 +35,9 @@ constexpr size_t kKeptNearest = 2 * kMostSharing;
 // A segment to a bone that passes within this share of its length of its
 // ends does not count as crossing the skin there.
 constexpr double kSightMargin = 1e-4;
+// A bone is seen past skin the segment to it leaves within this last
+// share of its length.
+constexpr double kLeavingShare = 0.25;
 
 struct Segment {
     Point3 joint, along;
@@ -146,6 +149,29 @@ struct SegmentArrays {
     std::vector<float> joint[3], along[3], inverseLengthSquared;
 };
 
+// Whether `p`, a place, sees `q`, a bone's point: the segment between them
+// crosses no skin, or leaves the skin only in its last quarter, through
+// triangles that face `q`. A bone lying a little outside the skin it bends
+// (a jaw's bone in the gap of the mouth, a tail's bone at the root of a
+// thin fluke) is seen from that skin; a bone beyond another fold of skin,
+// or across a gap from it (a prop in the hand, an ear's bone beside the
+// neck), is not.
+bool Sees(const Places &places, const Outside &outside, const TriangleTree &tree, const Point3 &p, const Point3 &q) {
+    const Point3 way = {q[0] - p[0], q[1] - p[1], q[2] - p[2]};
+    bool seen = true;
+    tree.ForEachCrossing(p, q, kSightMargin, [&](uint32_t t, double along) {
+        const Point3 &a = places.position[places.triangles[3 * t]], &b = places.position[places.triangles[3 * t + 1]],
+                     &c = places.position[places.triangles[3 * t + 2]];
+        const Point3 u = {b[0] - a[0], b[1] - a[1], b[2] - a[2]}, v = {c[0] - a[0], c[1] - a[1], c[2] - a[2]};
+        const double facing = (u[1] * v[2] - u[2] * v[1]) * way[0] + (u[2] * v[0] - u[0] * v[2]) * way[1] +
+                              (u[0] * v[1] - u[1] * v[0]) * way[2];
+        const bool leaving = outside.facing[t] * facing > 0;
+        seen = leaving && along >= 1 - kLeavingShare;
+        return seen;
+    });
+    return seen;
+}
+
 // Places are warmed side by side, in pieces of at least this many.
 constexpr size_t kLeastPlacesPerPiece = 8192;
 
@@ -153,7 +179,7 @@ constexpr size_t kLeastPlacesPerPiece = 8192;
 // arguments give them.
 struct WarmedFrom {
     const Places &places;
-    const std::vector<Point3> &normals;
+    const Outside &outside;
     const TriangleTree &tree;
     const RigShape &shape;
     const PartBones &partBones;
@@ -187,7 +213,7 @@ void WarmPlaces(const WarmedFrom &from, size_t begin, size_t end, HeatSources &p
         piece.first[place - begin] = static_cast<uint32_t>(piece.shares.size());
         if (from.fixed[place]) continue;
         const Point3 &p = from.places.position[place];
-        const Point3 &normal = from.normals[place];
+        const Point3 &normal = from.outside.normal[place];
         const std::vector<bool> &allowed = from.partBones.allowed[from.partOf[place]];
         auto mayFollow = [&](uint32_t b) { return !from.shape.handle[b] && (allowed.empty() || allowed[b]); };
         auto measure = [&](uint32_t b) {
@@ -224,7 +250,7 @@ void WarmPlaces(const WarmedFrom &from, size_t begin, size_t end, HeatSources &p
         auto warms = [&](uint32_t b) {
             double near = least > 0 ? 1 - (distance[b] - least) / (kTie * least) : distance[b] == 0 ? 1 : 0;
             if (!(near > 0) || warming.size() == kMostSharing) return false;
-            if (from.ignoreVisibility || !from.tree.Crosses(p, nearest[b], kSightMargin)) {
+            if (from.ignoreVisibility || Sees(from.places, from.outside, from.tree, p, nearest[b])) {
                 warming.push_back(b);
                 share.push_back(near);
                 shares += near;
@@ -283,7 +309,7 @@ std::vector<Segment> SegmentsOf(const RigShape &shape, size_t boneCount, std::ve
 
 }  // namespace
 
-HeatSources Warm(const Places &places, const std::vector<Point3> &normals, const TriangleTree &tree,
+HeatSources Warm(const Places &places, const Outside &outside, const TriangleTree &tree,
                  const std::vector<BoneSegment> &bones, const RigShape &shape, const PartBones &partBones,
                  const std::vector<uint32_t> &partOf, const std::vector<bool> &fixed, double extent,
                  bool ignoreVisibility, size_t pieces) {
@@ -291,7 +317,7 @@ HeatSources Warm(const Places &places, const std::vector<Point3> &normals, const
     std::vector<Segment> segments = SegmentsOf(shape, bones.size(), firstSegment);
     const Point3 origin = segments.empty() ? Point3{0, 0, 0} : segments[0].joint;
     SegmentArrays arrays(segments, origin, extent);
-    const WarmedFrom from{places, normals, tree, shape, partBones, partOf, fixed, ignoreVisibility, bones.size(),
+    const WarmedFrom from{places, outside, tree, shape, partBones, partOf, fixed, ignoreVisibility, bones.size(),
                           std::move(segments), std::move(firstSegment), std::move(arrays), 5e-5 * extent};
     // Each place's sources are its own, so the pieces give the same heat
     // however many there are.

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "weights/outward_normals.h"
 #include "weights/part_wraps.h"
 #include "weights/rig_shape.h"
 #include "weights/skin_places.h"
@@ -26,11 +27,14 @@ struct HeatSources {
 // place's distance to a bone is measured to the nearest of the bone's
 // reach, lengthened where the skin faces away from it (divided by
 // (cos θ + 1.001) / 2, θ between the place's outward normal and the way
-// from the bone); the bones equally nearest among those its part may
-// follow warm it, each an equal share, when the segment to the bone
-// crosses no triangle of `tree` (unless `ignoreVisibility`). Its heat is
-// H = 4 k / d², d the distance (at least `extent` / 20000) and k the bones
-// warming it. A place whose one nearest bone lies in a chain is warmed a
+// from the bone). Of the bones its part may follow, those up to 3% farther
+// than the nearest (four at most) warm it, each a share falling from 1 at
+// the nearest's distance to 0 at 3% farther, when the place sees it
+// (unless `ignoreVisibility`): the segment to the bone crosses no
+// triangle of `tree`, or leaves the skin only in its last quarter, through
+// triangles facing the bone, as `outside` turns them. Its heat is
+// H = 4 k / d², d the distance (at least `extent` / 20000) and k the
+// shares' sum. A place whose one nearest bone lies in a chain is warmed a
 // hundred times as strongly, in the shares of a blend running straight
 // from each bone's middle to the next one's, so that the chain curls
 // smoothly; up to the middle of the chain's first bone, where the chain
@@ -38,7 +42,7 @@ struct HeatSources {
 // in `pieces` side by side, each on a thread of its own; 0 takes one per
 // core for a skin large enough to gain. The heat is the same whatever the
 // count.
-HeatSources Warm(const Places &places, const std::vector<Point3> &normals, const TriangleTree &tree,
+HeatSources Warm(const Places &places, const Outside &outside, const TriangleTree &tree,
                  const std::vector<BoneSegment> &bones, const RigShape &shape, const PartBones &partBones,
                  const std::vector<uint32_t> &partOf, const std::vector<bool> &fixed, double extent,
                  bool ignoreVisibility, size_t pieces = 0);

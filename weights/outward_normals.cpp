@@ -173,7 +173,7 @@ std::vector<int> FacingOut(const Places &places, const Pieces &pieces, const Tri
                 to[k] = middle + n[k] / length * 2 * span;
             }
             uint32_t crossings = 0;
-            tree.ForEachCrossing(from, to, 0, [&](uint32_t crossed) {
+            tree.ForEachCrossing(from, to, 0, [&](uint32_t crossed, double) {
                 crossings += pieces.pieceOf[crossed] == piece && crossed != t;
                 return true;
             });
@@ -186,11 +186,15 @@ std::vector<int> FacingOut(const Places &places, const Pieces &pieces, const Tri
 
 }  // namespace
 
-std::vector<Point3> OutwardNormals(const Places &places, const TriangleTree &tree) {
+Outside OutsideOf(const Places &places, const TriangleTree &tree) {
     Pieces pieces = AgreeingPieces(places);
     std::vector<int> out = FacingOut(places, pieces, tree);
-    std::vector<Point3> normal(places.position.size(), {0, 0, 0});
+    Outside outside;
+    std::vector<Point3> &normal = outside.normal;
+    normal.assign(places.position.size(), {0, 0, 0});
+    outside.facing.resize(pieces.pieceOf.size());
     for (uint32_t t = 0; t < pieces.pieceOf.size(); ++t) {
+        outside.facing[t] = static_cast<int8_t>(pieces.turned[t] ? -out[pieces.pieceOf[t]] : out[pieces.pieceOf[t]]);
         Point3 n = TurnedNormal(places, pieces, t);
         double length = std::hypot(n[0], n[1], n[2]) * out[pieces.pieceOf[t]];
         if (!(length != 0) || !std::isfinite(length)) continue;  // a piece that cannot tell keeps no normal
@@ -201,7 +205,7 @@ std::vector<Point3> OutwardNormals(const Places &places, const TriangleTree &tre
         double length = std::hypot(n[0], n[1], n[2]);
         for (double &value : n) value = length > 0 ? value / length : 0;
     }
-    return normal;
+    return outside;
 }
 
 }  // namespace vexil_host

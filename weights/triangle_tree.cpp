@@ -54,8 +54,7 @@ uint32_t TriangleTree::Build(uint32_t first, uint32_t count, std::vector<Point3>
 
 // Möller and Trumbore, "Fast, minimum storage ray-triangle intersection"
 // (1997): the crossing's place along the segment and in the triangle.
-bool TriangleTree::HitsTriangle(uint32_t triangle, const Point3 &from, const Point3 &along, double low,
-                                double high) const {
+double TriangleTree::Crossing(uint32_t triangle, const Point3 &from, const Point3 &along) const {
     const Point3 &a = points_[triangles_[3 * triangle]], &b = points_[triangles_[3 * triangle + 1]],
                  &c = points_[triangles_[3 * triangle + 2]];
     Point3 e1, e2, s;
@@ -64,19 +63,18 @@ bool TriangleTree::HitsTriangle(uint32_t triangle, const Point3 &from, const Poi
                 along[0] * e2[1] - along[1] * e2[0]};
     double det = e1[0] * p[0] + e1[1] * p[1] + e1[2] * p[2];
     // A segment in the triangle's plane does not pass through it.
-    if (!(std::fabs(det) > 0)) return false;
+    if (!(std::fabs(det) > 0)) return NAN;
     double u = (s[0] * p[0] + s[1] * p[1] + s[2] * p[2]) / det;
-    if (!(u >= 0 && u <= 1)) return false;
+    if (!(u >= 0 && u <= 1)) return NAN;
     Point3 q = {s[1] * e1[2] - s[2] * e1[1], s[2] * e1[0] - s[0] * e1[2], s[0] * e1[1] - s[1] * e1[0]};
     double v = (along[0] * q[0] + along[1] * q[1] + along[2] * q[2]) / det;
-    if (!(v >= 0 && u + v <= 1)) return false;
-    double t = (e2[0] * q[0] + e2[1] * q[1] + e2[2] * q[2]) / det;
-    return t > low && t < high;
+    if (!(v >= 0 && u + v <= 1)) return NAN;
+    return (e2[0] * q[0] + e2[1] * q[1] + e2[2] * q[2]) / det;
 }
 
 bool TriangleTree::Crosses(const Point3 &from, const Point3 &to, double margin) const {
     bool crosses = false;
-    ForEachCrossing(from, to, margin, [&](uint32_t) { return !(crosses = true); });
+    ForEachCrossing(from, to, margin, [&](uint32_t, double) { return !(crosses = true); });
     return crosses;
 }
 

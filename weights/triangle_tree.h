@@ -27,9 +27,10 @@ class TriangleTree {
     // it starts on.
     bool Crosses(const Point3 &from, const Point3 &to, double margin) const;
 
-    // Calls `crossed(triangle)` for every triangle the segment from `from`
-    // to `to` passes through within the same margin, in no set order.
-    // `crossed` returns false to stop the search.
+    // Calls `crossed(triangle, along)` for every triangle the segment from
+    // `from` to `to` passes through within the same margin, in no set
+    // order; `along` is where, from 0 at `from` to 1 at `to`. `crossed`
+    // returns false to stop the search.
     template <typename Crossed>
     void ForEachCrossing(const Point3 &from, const Point3 &to, double margin, Crossed crossed) const;
 
@@ -42,7 +43,9 @@ class TriangleTree {
         uint32_t second;        // an inner node's second child; the first follows it
     };
     uint32_t Build(uint32_t first, uint32_t count, std::vector<Point3> &centres);
-    bool HitsTriangle(uint32_t triangle, const Point3 &from, const Point3 &along, double low, double high) const;
+    // Where along the segment it passes through `triangle`, from 0 at
+    // `from` to 1 at `from` + `along`; NaN where it misses.
+    double Crossing(uint32_t triangle, const Point3 &from, const Point3 &along) const;
 
     const std::vector<Point3> &points_;
     const std::vector<uint32_t> &triangles_;
@@ -78,8 +81,10 @@ void TriangleTree::ForEachCrossing(const Point3 &from, const Point3 &to, double 
         }
         if (!(enter <= leave)) continue;
         if (node.count > 0) {
-            for (uint32_t i = node.first; i < node.first + node.count; ++i)
-                if (HitsTriangle(order_[i], from, along, low, high) && !crossed(order_[i])) return;
+            for (uint32_t i = node.first; i < node.first + node.count; ++i) {
+                const double at = Crossing(order_[i], from, along);
+                if (at > low && at < high && !crossed(order_[i], at)) return;
+            }
             continue;
         }
         uint32_t self = static_cast<uint32_t>(&node - nodes_.data());
