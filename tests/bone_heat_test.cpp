@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <map>
 #include <numeric>
 #include <random>
 #include <vector>
@@ -1141,16 +1142,34 @@ TEST(SearchTrees, agreeWithLookingAtEverything) {
         for (size_t t = 0; t < count / 3; ++t)
             triangles.insert(triangles.end(), {static_cast<uint32_t>(3 * t), static_cast<uint32_t>(3 * t + 1),
                                                static_cast<uint32_t>(3 * t + 2)});
+        // Every crossing, and where along the segment: the tree against
+        // each triangle in a tree of its own.
         vexil_host::TriangleTree triangleTree(points, triangles);
         for (int q = 0; q < 100; ++q) {
             Point3 from = {unit(random), unit(random), unit(random)}, to = {unit(random), unit(random), unit(random)};
-            bool crosses = false;
-            for (size_t t = 0; t < triangles.size() / 3 && !crosses; ++t) {
+            std::map<uint32_t, double> wanted, found;
+            for (uint32_t t = 0; t < triangles.size() / 3; ++t) {
                 std::vector<Point3> one = {points[triangles[3 * t]], points[triangles[3 * t + 1]], points[triangles[3 * t + 2]]};
                 std::vector<uint32_t> corners = {0, 1, 2};
-                crosses = vexil_host::TriangleTree(one, corners).Crosses(from, to, 1e-4);
+                vexil_host::TriangleTree(one, corners).ForEachCrossing(from, to, 1e-4, [&](uint32_t, double along) {
+                    // The crossing lies in the triangle's plane.
+                    Point3 at, u, v;
+                    for (int k = 0; k < 3; ++k)
+                        at[k] = from[k] + along * (to[k] - from[k]) - one[0][k], u[k] = one[1][k] - one[0][k],
+                        v[k] = one[2][k] - one[0][k];
+                    Point3 n = {u[1] * v[2] - u[2] * v[1], u[2] * v[0] - u[0] * v[2], u[0] * v[1] - u[1] * v[0]};
+                    EXPECT_NEAR((at[0] * n[0] + at[1] * n[1] + at[2] * n[2]) / std::hypot(n[0], n[1], n[2]), 0, 1e-9)
+                        << "round " << round << ": triangle " << t;
+                    wanted[t] = along;
+                    return true;
+                });
             }
-            EXPECT_EQ(triangleTree.Crosses(from, to, 1e-4), crosses) << "round " << round;
+            triangleTree.ForEachCrossing(from, to, 1e-4, [&](uint32_t t, double along) {
+                EXPECT_EQ(found.count(t), 0u) << "round " << round << ": triangle " << t << " crossed twice";
+                found[t] = along;
+                return true;
+            });
+            EXPECT_EQ(found, wanted) << "round " << round;
         }
     }
 }

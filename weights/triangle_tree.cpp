@@ -72,10 +72,4 @@ double TriangleTree::Crossing(uint32_t triangle, const Point3 &from, const Point
     return (e2[0] * q[0] + e2[1] * q[1] + e2[2] * q[2]) / det;
 }
 
-bool TriangleTree::Crosses(const Point3 &from, const Point3 &to, double margin) const {
-    bool crosses = false;
-    ForEachCrossing(from, to, margin, [&](uint32_t, double) { return !(crosses = true); });
-    return crosses;
-}
-
 }  // namespace vexil_host

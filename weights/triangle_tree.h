@@ -21,16 +21,12 @@ class TriangleTree {
     // borrowed and must outlive the tree.
     TriangleTree(const std::vector<Point3> &points, const std::vector<uint32_t> &triangles);
 
-    // Whether the segment from `from` to `to` passes through a triangle
-    // anywhere but within `margin` (a fraction of its length) of its ends:
-    // a segment from a corner of the surface does not hit the triangles
-    // it starts on.
-    bool Crosses(const Point3 &from, const Point3 &to, double margin) const;
-
     // Calls `crossed(triangle, along)` for every triangle the segment from
-    // `from` to `to` passes through within the same margin, in no set
-    // order; `along` is where, from 0 at `from` to 1 at `to`. `crossed`
-    // returns false to stop the search.
+    // `from` to `to` passes through anywhere but within `margin` (a
+    // fraction of its length) of its ends, in no set order: a segment from
+    // a corner of the surface does not hit the triangles it starts on.
+    // `along` is where, from 0 at `from` to 1 at `to`. `crossed` returns
+    // false to stop the search.
     template <typename Crossed>
     void ForEachCrossing(const Point3 &from, const Point3 &to, double margin, Crossed crossed) const;
 
