@@ -157,17 +157,14 @@ struct SegmentArrays {
 // or across a gap from it (a prop in the hand, an ear's bone beside the
 // neck), is not.
 bool Sees(const Places &places, const Outside &outside, const TriangleTree &tree, const Point3 &p, const Point3 &q) {
-    const Point3 way = {q[0] - p[0], q[1] - p[1], q[2] - p[2]};
+    const Point3 way = Minus(q, p);
     bool seen = true;
     tree.ForEachCrossing(p, q, kSightMargin, [&](uint32_t t, double along) {
+        if (along < 1 - kLeavingShare) return seen = false;
         const Point3 &a = places.position[places.triangles[3 * t]], &b = places.position[places.triangles[3 * t + 1]],
                      &c = places.position[places.triangles[3 * t + 2]];
-        const Point3 u = {b[0] - a[0], b[1] - a[1], b[2] - a[2]}, v = {c[0] - a[0], c[1] - a[1], c[2] - a[2]};
-        const double facing = (u[1] * v[2] - u[2] * v[1]) * way[0] + (u[2] * v[0] - u[0] * v[2]) * way[1] +
-                              (u[0] * v[1] - u[1] * v[0]) * way[2];
-        const bool leaving = outside.facing[t] * facing > 0;
-        seen = leaving && along >= 1 - kLeavingShare;
-        return seen;
+        // Leaving the skin: the triangle's outside faces the bone.
+        return seen = outside.facing[t] * Dot(Cross(Minus(b, a), Minus(c, a)), way) > 0;
     });
     return seen;
 }

@@ -10,12 +10,6 @@ namespace {
 // Rays cast to find which way an open piece faces.
 constexpr uint32_t kFacingRays = 15;
 
-Point3 Minus(const Point3 &a, const Point3 &b) { return {a[0] - b[0], a[1] - b[1], a[2] - b[2]}; }
-
-Point3 Cross(const Point3 &u, const Point3 &v) {
-    return {u[1] * v[2] - u[2] * v[1], u[2] * v[0] - u[0] * v[2], u[0] * v[1] - u[1] * v[0]};
-}
-
 // One use of an edge by a triangle, the edge named by its places.
 struct EdgeUse {
     uint64_t edge;

@@ -21,7 +21,8 @@ struct RigShape {
     // hanging from the spine, a fin from a fish's body: a bone with no
     // children, inside the skin, hanging from a bone the body goes on
     // from), the spoke reaches half way: the two share the skin between
-    // them.
+    // them. No spoke is longer than twice its bone: a stub of a bone in a
+    // long body holds only the body near it.
     std::vector<std::vector<BoneSegment>> reach;
     // Per bone, whether it lies in a chain, and its neighbours there
     // (UINT32_MAX at the chain's ends).

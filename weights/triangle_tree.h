@@ -15,6 +15,14 @@ using Point3 = std::array<double, 3>;
 
 inline double Distance(const Point3 &p, const Point3 &q) { return std::hypot(p[0] - q[0], p[1] - q[1], p[2] - q[2]); }
 
+inline Point3 Minus(const Point3 &a, const Point3 &b) { return {a[0] - b[0], a[1] - b[1], a[2] - b[2]}; }
+
+inline Point3 Cross(const Point3 &u, const Point3 &v) {
+    return {u[1] * v[2] - u[2] * v[1], u[2] * v[0] - u[0] * v[2], u[0] * v[1] - u[1] * v[0]};
+}
+
+inline double Dot(const Point3 &u, const Point3 &v) { return u[0] * v[0] + u[1] * v[1] + u[2] * v[2]; }
+
 class TriangleTree {
   public:
     // `triangles` holds three numbers into `points` a triangle; both are
