@@ -696,6 +696,8 @@ TEST(BoneHeat, copesWithMeshesAsArtistsMakeThem) {
         // At most a tenth of the points follow one bone alone, and some
         // follow four.
         bool blends = false;
+        // Points [from, to) must take at least 0.05 from bone `takes`.
+        std::vector<std::array<uint32_t, 3>> takes = {};
     };
     std::vector<Row> rows;
     // Two legs, each its own closed tube, touching along the inner thigh
@@ -789,6 +791,33 @@ TEST(BoneHeat, copesWithMeshesAsArtistsMakeThem) {
         uint32_t horn = static_cast<uint32_t>(row.skin.points.size());
         AddTube(row.skin, {{0.1f, 2.8f, 0}, {0.9f, 0.8f, 0.9f}}, 0.05f, 8, 12);
         row.never = {{horn, static_cast<uint32_t>(row.skin.points.size()), 0, 1}};
+        rows.push_back(std::move(row));
+    }
+    // A horn growing where the head meets the neck, and a card of feathers
+    // hanging there: the skin they touch blends the two bones, the head
+    // most. The horn, a solid, follows the head alone and does not bend;
+    // the card, a sheet, keeps the blend and bends with the neck.
+    for (bool solid : {true, false}) {
+        Row row{solid ? "a horn growing where the head meets the neck" : "a card of feathers where the head meets the neck",
+                {}, {{{0, 0, 0}, {0, 1.4, 0}}, {{0, 1.4, 0}, {0, 3, 0}}}, {}, {-1, 0}};
+        AddTube(row.skin, {{0, 0, 0}, {0, 1.4f, 0}, {0, 3, 0}}, 0.3f, 12, 8);
+        const uint32_t loose = static_cast<uint32_t>(row.skin.points.size());
+        if (solid) {
+            AddTube(row.skin, {{0.1f, 1.9f, 0}, {0.9f, 1.1f, 0.6f}}, 0.05f, 8, 12);
+            row.only = {{loose, static_cast<uint32_t>(row.skin.points.size()), 1}};
+        } else {
+            // Four by six points from the skin outward, open all round.
+            for (uint32_t j = 0; j < 6; ++j)
+                for (uint32_t i = 0; i < 4; ++i)
+                    row.skin.points.push_back({0.31f + 0.16f * static_cast<float>(j), 1.6f + 0.05f * static_cast<float>(j),
+                                               0.05f * static_cast<float>(i) - 0.075f});
+            for (uint32_t j = 0; j + 1 < 6; ++j)
+                for (uint32_t i = 0; i + 1 < 4; ++i) {
+                    uint32_t at = loose + j * 4 + i;
+                    row.skin.triangles.insert(row.skin.triangles.end(), {at, at + 1, at + 5, at, at + 5, at + 4});
+                }
+            row.takes = {{loose, static_cast<uint32_t>(row.skin.points.size()), 0}};
+        }
         rows.push_back(std::move(row));
     }
     {
@@ -911,6 +940,9 @@ TEST(BoneHeat, copesWithMeshesAsArtistsMakeThem) {
             EXPECT_LE(rigid, outcome.influences.size() / 10) << row.what << ": points that follow one bone";
             EXPECT_EQ(most, 4u) << row.what << ": the most bones a point follows";
         }
+        for (const auto &[from, to, bone] : row.takes)
+            for (uint32_t p = from; p < to; ++p)
+                EXPECT_GE(WeightOf(outcome.influences[p], bone), 0.05) << row.what << " point " << p << " bone " << bone;
         for (const auto &[from, to, first, last] : row.never)
             for (uint32_t p = from; p < to; ++p)
                 for (uint32_t bone = first; bone < last; ++bone)

@@ -41,6 +41,11 @@ constexpr size_t kSolvedTogether = 16;
 // A place of a part left unsolved touches the solved skin when it lies
 // within this share of the part's size of the part's nearest approach.
 constexpr double kTouchingShare = 0.1;
+// A loose part is solid when at most this share of its edges are not
+// shared by two of its triangles: a horn, a tusk or a button, closed but
+// perhaps for a small mouth where it meets the skin. A card or a cloak,
+// mostly border, is a sheet.
+constexpr double kMostBorderOfSolid = 0.1;
 
 // The parts the Laplacian's edges join, numbered from 0.
 std::vector<uint32_t> PartsOf(const Laplacian &laplacian, size_t count, uint32_t &parts) {
@@ -247,6 +252,61 @@ Held TouchingPlaces(const Places &places, const std::vector<uint32_t> &partOf, u
     return held;
 }
 
+// Which loose parts are solid: few of their edges lie on a border.
+std::vector<bool> SolidParts(const Places &places, const std::vector<uint32_t> &partOf,
+                             const std::vector<bool> &loosePart) {
+    std::vector<std::pair<uint32_t, uint32_t>> edges;
+    for (size_t t = 0; t + 2 < places.triangles.size(); t += 3) {
+        if (!loosePart[partOf[places.triangles[t]]]) continue;
+        for (size_t corner = 0; corner < 3; ++corner) {
+            uint32_t a = places.triangles[t + corner], b = places.triangles[t + (corner + 1) % 3];
+            edges.push_back({std::min(a, b), std::max(a, b)});
+        }
+    }
+    std::sort(edges.begin(), edges.end());
+    std::vector<size_t> edgeCount(loosePart.size(), 0), border(loosePart.size(), 0);
+    for (size_t i = 0; i < edges.size();) {
+        size_t uses = 1;
+        while (i + uses < edges.size() && edges[i + uses] == edges[i]) ++uses;
+        uint32_t part = partOf[edges[i].first];
+        ++edgeCount[part];
+        border[part] += uses != 2;
+        i += uses;
+    }
+    std::vector<bool> solid(loosePart.size(), false);
+    for (size_t part = 0; part < solid.size(); ++part)
+        solid[part] = loosePart[part] && edgeCount[part] > 0 &&
+                      static_cast<double>(border[part]) <= kMostBorderOfSolid * static_cast<double>(edgeCount[part]);
+    return solid;
+}
+
+// A solid loose part whose touching places all follow one bone most (a
+// horn on the head, a button on the chest) follows that bone alone: an
+// artist keeps it rigid, where the harmonic blend would hand a horn that
+// grows by the neck a share of the neck and bend it. A solid that touches
+// the skin across a joint (a belt, a pad over a shoulder) keeps the blend,
+// as does a sheet (a card of feathers, a cloak), which bends.
+void HoldSolidsWhole(const Places &places, const std::vector<uint32_t> &partOf, uint32_t parts, const Held &held,
+                     std::vector<Influences> &placeWeights) {
+    constexpr int64_t kNoBone = -1, kSeveralBones = -2;
+    std::vector<int64_t> heaviestTouching(parts, kNoBone);
+    for (uint32_t place : held.loosePlaces) {
+        if (!held.held[place] || held.weights[place].Empty()) continue;
+        int64_t &bone = heaviestTouching[partOf[place]];
+        int64_t heaviest = held.weights[place].bone[0];
+        bone = bone == kNoBone || bone == heaviest ? heaviest : kSeveralBones;
+    }
+    const std::vector<bool> solid = SolidParts(places, partOf, held.loosePart);
+    for (uint32_t place : held.loosePlaces) {
+        int64_t bone = heaviestTouching[partOf[place]];
+        if (!solid[partOf[place]] || bone < 0) continue;
+        Influences whole;
+        whole.bone[0] = static_cast<uint32_t>(bone);
+        whole.weight[0] = 1;
+        placeWeights[place] = whole;
+    }
+}
+
 // The parts left unsolved, inpainted from the places where they touch the
 // solved skin: with no heat, the solve gives each free place the harmonic
 // blend of the held places' weights, as Abdrashitov et al. inpaint the
@@ -270,10 +330,11 @@ void InpaintLooseParts(const Places &places, const Laplacian &laplacian, const s
     Heaviest inpainted(count);
     std::vector<int64_t> unknownOf;
     if (!Solve(laplacian, none, partOf, held.held, held.weights, boneCount, hasEdge, unknownOf, inpainted)) return;
-    for (uint32_t place : held.loosePlaces) {
+    for (uint32_t place : held.loosePlaces)
         placeWeights[place] = held.held[place] ? held.weights[place] : Faded(inpainted.weights[place]);
+    HoldSolidsWhole(places, partOf, parts, held, placeWeights);
+    for (uint32_t place : held.loosePlaces)
         if (!placeWeights[place].Empty()) weighed.push_back(place);
-    }
 }
 
 }  // namespace
