@@ -821,6 +821,38 @@ TEST(BoneHeat, copesWithMeshesAsArtistsMakeThem) {
         rows.push_back(std::move(row));
     }
     {
+        // A leg of its own beside the body, its thigh four times as long as
+        // its shin: a part around its bones bends at the knee, however much
+        // of it the thigh weighs.
+        Row row{"a leg of its own, its thigh long", {}, {{{0, 0.2, 0}, {0, 1.8, 0}}, {{0.6, 1.5, 0}, {0.6, 0.3, 0}}, {{0.6, 0.3, 0}, {0.6, 0, 0}}},
+                {}, {-1, 0, 1}};
+        AddTube(row.skin, {{0, 0, 0}, {0, 2, 0}}, 0.3f, 12, 30);
+        const uint32_t leg = static_cast<uint32_t>(row.skin.points.size());
+        AddTube(row.skin, {{0.6f, 1.5f, 0}, {0.6f, 0.3f, 0}, {0.6f, 0, 0}}, 0.1f, 8, 10);
+        row.takes = {{leg + 9 * 8, leg + 12 * 8, 1}, {leg + 9 * 8, leg + 12 * 8, 2}};
+        rows.push_back(std::move(row));
+    }
+    {
+        // An eye of its own between the bones of its lids, above and below
+        // it, and a head bone behind: no one bone weighs most of it, and
+        // each lid keeps its half.
+        Row row{"an eye between the bones of its lids", {}, {}, {}};
+        AddTube(row.skin, {{0, 0, 0}, {0, 2, 0}}, 0.5f, 12, 8);
+        const uint32_t eye = static_cast<uint32_t>(row.skin.points.size());
+        AddTube(row.skin, {{0.6f, 0.8f, 0}, {0.6f, 1.2f, 0}}, 0.08f, 8, 8);
+        row.bones = {{{0, 0, 0}, {0, 2, 0}}, {{0.6, 0.6, 0}, {0.6, 0.75, 0}}, {{0.6, 1.25, 0}, {0.6, 1.4, 0}}};
+        row.takes = {{eye, eye + 8, 1}, {eye + 8 * 8, eye + 9 * 8, 2}};
+        rows.push_back(std::move(row));
+    }
+    {
+        // A closed skin, the largest part, with its bones just beside it,
+        // none inside: it is the body, and bends at the joint.
+        Row row{"a body with its bones beside it", {}, {{{0.3, 0, 0}, {0.3, 1.4, 0}}, {{0.3, 1.4, 0}, {0.3, 2, 0}}}, {}, {-1, 0}};
+        AddTube(row.skin, {{0, 0, 0}, {0, 2, 0}}, 0.2f, 12, 16);
+        row.takes = {{15 * 12, 17 * 12, 1}};
+        rows.push_back(std::move(row));
+    }
+    {
         // A part inside another, as teeth in a head: the head's skin lies
         // nearer the teeth's bone than its own, but sees it only through
         // the teeth.
@@ -963,6 +995,24 @@ TEST(BoneHeat, paintedPointsKeepTheirWeightsAndTheRestBlendIntoThem) {
     // The ring below the painted ones leans towards the painted bone more
     // than the ring two below it.
     EXPECT_GT(WeightOf(outcome.influences[15 * 8], 0), WeightOf(outcome.influences[13 * 8], 0));
+}
+
+// A horn whose tip is painted half to the neck: the rest of it, which
+// would follow the head alone, blends into the paint instead.
+TEST(BoneHeat, aPaintedSolidPartBlendsIntoItsPaint) {
+    Skin skin;
+    AddTube(skin, {{0, 0, 0}, {0, 1.4f, 0}, {0, 3, 0}}, 0.3f, 12, 8);
+    const uint32_t horn = static_cast<uint32_t>(skin.points.size());
+    AddTube(skin, {{0.1f, 1.9f, 0}, {0.9f, 1.1f, 0.6f}}, 0.05f, 8, 12);
+    const std::vector<BoneSegment> bones = {{{0, 0, 0}, {0, 1.4, 0}}, {{0, 1.4, 0}, {0, 3, 0}}};
+    std::vector<Influences> painted(skin.points.size());
+    const uint32_t tip = horn + 13 * 8 + 1, tipRing = horn + 12 * 8;  // the tip's cap and the ring around it
+    painted[tip].bone = {0, 1, 0, 0};
+    painted[tip].weight = {0.5f, 0.5f, 0, 0};
+    HeatOutcome outcome = Weigh(skin, bones, painted, {-1, 0});
+    ExpectWellFormed(outcome, skin.points.size(), bones.size(), "a painted horn");
+    EXPECT_EQ(WeightOf(outcome.influences[tip], 0), 0.5);
+    for (uint32_t p = tipRing; p < tipRing + 8; ++p) EXPECT_GE(WeightOf(outcome.influences[p], 0), 0.05) << p;
 }
 
 TEST(BoneHeat, aSkinPastWhatOneSolveTakesIsSimplifiedAndStillWeighed) {

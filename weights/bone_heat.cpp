@@ -41,10 +41,10 @@ constexpr size_t kSolvedTogether = 16;
 // A place of a part left unsolved touches the solved skin when it lies
 // within this share of the part's size of the part's nearest approach.
 constexpr double kTouchingShare = 0.1;
-// A loose part is solid when at most this share of its edges are not
-// shared by two of its triangles: a horn, a tusk or a button, closed but
-// perhaps for a small mouth where it meets the skin. A card or a cloak,
-// mostly border, is a sheet.
+// A part is solid when at most this share of its edges are not shared by
+// two of its triangles: a horn, a tusk or an eye, closed but perhaps for a
+// small mouth where it meets the skin. A card or a cloak, mostly border,
+// is a sheet.
 constexpr double kMostBorderOfSolid = 0.1;
 
 // The parts the Laplacian's edges join, numbered from 0.
@@ -252,19 +252,19 @@ Held TouchingPlaces(const Places &places, const std::vector<uint32_t> &partOf, u
     return held;
 }
 
-// Which loose parts are solid: few of their edges lie on a border.
+// Which of the `asked` parts are solid: few of their edges lie on a border.
 std::vector<bool> SolidParts(const Places &places, const std::vector<uint32_t> &partOf,
-                             const std::vector<bool> &loosePart) {
+                             const std::vector<bool> &asked) {
     std::vector<std::pair<uint32_t, uint32_t>> edges;
     for (size_t t = 0; t + 2 < places.triangles.size(); t += 3) {
-        if (!loosePart[partOf[places.triangles[t]]]) continue;
+        if (!asked[partOf[places.triangles[t]]]) continue;
         for (size_t corner = 0; corner < 3; ++corner) {
             uint32_t a = places.triangles[t + corner], b = places.triangles[t + (corner + 1) % 3];
             edges.push_back({std::min(a, b), std::max(a, b)});
         }
     }
     std::sort(edges.begin(), edges.end());
-    std::vector<size_t> edgeCount(loosePart.size(), 0), border(loosePart.size(), 0);
+    std::vector<size_t> edgeCount(asked.size(), 0), border(asked.size(), 0);
     for (size_t i = 0; i < edges.size();) {
         size_t uses = 1;
         while (i + uses < edges.size() && edges[i + uses] == edges[i]) ++uses;
@@ -273,38 +273,11 @@ std::vector<bool> SolidParts(const Places &places, const std::vector<uint32_t> &
         border[part] += uses != 2;
         i += uses;
     }
-    std::vector<bool> solid(loosePart.size(), false);
+    std::vector<bool> solid(asked.size(), false);
     for (size_t part = 0; part < solid.size(); ++part)
-        solid[part] = loosePart[part] && edgeCount[part] > 0 &&
+        solid[part] = asked[part] && edgeCount[part] > 0 &&
                       static_cast<double>(border[part]) <= kMostBorderOfSolid * static_cast<double>(edgeCount[part]);
     return solid;
-}
-
-// A solid loose part whose touching places all follow one bone most (a
-// horn on the head, a button on the chest) follows that bone alone: an
-// artist keeps it rigid, where the harmonic blend would hand a horn that
-// grows by the neck a share of the neck and bend it. A solid that touches
-// the skin across a joint (a belt, a pad over a shoulder) keeps the blend,
-// as does a sheet (a card of feathers, a cloak), which bends.
-void HoldSolidsWhole(const Places &places, const std::vector<uint32_t> &partOf, uint32_t parts, const Held &held,
-                     std::vector<Influences> &placeWeights) {
-    constexpr int64_t kNoBone = -1, kSeveralBones = -2;
-    std::vector<int64_t> heaviestTouching(parts, kNoBone);
-    for (uint32_t place : held.loosePlaces) {
-        if (!held.held[place] || held.weights[place].Empty()) continue;
-        int64_t &bone = heaviestTouching[partOf[place]];
-        int64_t heaviest = held.weights[place].bone[0];
-        bone = bone == kNoBone || bone == heaviest ? heaviest : kSeveralBones;
-    }
-    const std::vector<bool> solid = SolidParts(places, partOf, held.loosePart);
-    for (uint32_t place : held.loosePlaces) {
-        int64_t bone = heaviestTouching[partOf[place]];
-        if (!solid[partOf[place]] || bone < 0) continue;
-        Influences whole;
-        whole.bone[0] = static_cast<uint32_t>(bone);
-        whole.weight[0] = 1;
-        placeWeights[place] = whole;
-    }
 }
 
 // The parts left unsolved, inpainted from the places where they touch the
@@ -330,11 +303,58 @@ void InpaintLooseParts(const Places &places, const Laplacian &laplacian, const s
     Heaviest inpainted(count);
     std::vector<int64_t> unknownOf;
     if (!Solve(laplacian, none, partOf, held.held, held.weights, boneCount, hasEdge, unknownOf, inpainted)) return;
-    for (uint32_t place : held.loosePlaces)
+    for (uint32_t place : held.loosePlaces) {
         placeWeights[place] = held.held[place] ? held.weights[place] : Faded(inpainted.weights[place]);
-    HoldSolidsWhole(places, partOf, parts, held, placeWeights);
-    for (uint32_t place : held.loosePlaces)
         if (!placeWeights[place].Empty()) weighed.push_back(place);
+    }
+}
+
+// A solid part of its own around no bone's middle (a horn, a tuft, an
+// eye), weighed over its area by one bone at least twice as much as by all
+// the others together, follows that bone alone: an artist keeps such a
+// thing rigid, where the heat, or the blend of the skin it grows from,
+// hands a horn growing by the neck a share of the neck and bends it. The
+// largest part is the body itself; a sheet (a card of feathers, a cloak)
+// bends; a part split between bones (an eye between the bones of its
+// lids) and a painted part keep their weights.
+void HoldSolidsWhole(const Places &places, const std::vector<double> &area, const std::vector<uint32_t> &partOf,
+                     uint32_t parts, const std::vector<std::vector<uint32_t>> &partsAround,
+                     const std::vector<bool> &fixed, std::vector<Influences> &placeWeights) {
+    std::vector<size_t> size(parts, 0);
+    std::vector<bool> asked(parts, true);
+    for (size_t place = 0; place < partOf.size(); ++place) {
+        ++size[partOf[place]];
+        if (fixed[place]) asked[partOf[place]] = false;
+    }
+    asked[static_cast<size_t>(std::max_element(size.begin(), size.end()) - size.begin())] = false;
+    for (const std::vector<uint32_t> &around : partsAround)
+        for (uint32_t part : around) asked[part] = false;
+    const std::vector<bool> solid = SolidParts(places, partOf, asked);
+    // Per solid part, each bone's weight summed over its area.
+    std::vector<std::vector<std::pair<uint32_t, double>>> weighing(parts);
+    for (size_t place = 0; place < partOf.size(); ++place) {
+        if (!solid[partOf[place]]) continue;
+        auto &bones = weighing[partOf[place]];
+        const Influences &weights = placeWeights[place];
+        for (int i = 0; i < 4 && weights.weight[i] > 0; ++i) {
+            auto found =
+                std::find_if(bones.begin(), bones.end(), [&](const auto &b) { return b.first == weights.bone[i]; });
+            if (found == bones.end())
+                bones.push_back({weights.bone[i], area[place] * weights.weight[i]});
+            else
+                found->second += area[place] * weights.weight[i];
+        }
+    }
+    std::vector<Influences> whole(parts);
+    for (uint32_t part = 0; part < parts; ++part) {
+        double total = 0;
+        for (const auto &bone : weighing[part]) total += bone.second;
+        for (const auto &bone : weighing[part])
+            if (total > 0 && bone.second >= 2 * (total - bone.second))
+                whole[part].bone[0] = bone.first, whole[part].weight[0] = 1;
+    }
+    for (size_t place = 0; place < partOf.size(); ++place)
+        if (!whole[partOf[place]].Empty()) placeWeights[place] = whole[partOf[place]];
 }
 
 }  // namespace
@@ -415,6 +435,8 @@ HeatOutcome BoneHeat(const std::vector<std::array<float, 3>> &points, const std:
         for (size_t place = 0; place < count; ++place)
             if (!has[place]) placeWeights[place] = placeWeights[nearestWeighed.Nearest(places.position[place])];
     }
+
+    HoldSolidsWhole(places, laplacian.area, partOf, parts, partsAround, fixed, placeWeights);
 
     outcome.influences.resize(points.size());
     for (size_t i = 0; i < points.size(); ++i)
