@@ -86,6 +86,20 @@ void AddTube(Skin &skin, const std::vector<Point> &path, float radius, int sides
     }
 }
 
+// A neck and a head in one tube along y: the neck's bone up to 1.4, the
+// head's above it.
+const std::vector<BoneSegment> kNeckAndHead = {{{0, 0, 0}, {0, 1.4, 0}}, {{0, 1.4, 0}, {0, 3, 0}}};
+void AddNeckAndHead(Skin &skin) { AddTube(skin, {{0, 0, 0}, {0, 1.4f, 0}, {0, 3, 0}}, 0.3f, 12, 8); }
+
+// A horn of its own growing from the head where its skin blends into the
+// neck, sweeping down and out: 13 rings of 8 points, then its two caps.
+// Returns its first point.
+uint32_t AddHornByTheNeck(Skin &skin) {
+    const uint32_t horn = static_cast<uint32_t>(skin.points.size());
+    AddTube(skin, {{0.1f, 1.9f, 0}, {0.9f, 1.1f, 0.6f}}, 0.05f, 8, 12);
+    return horn;
+}
+
 HeatOutcome Weigh(const Skin &skin, const std::vector<BoneSegment> &bones,
                   const std::vector<Influences> &painted = {}, const std::vector<int32_t> &parents = {}) {
     return BoneHeat(skin.points, skin.triangles, bones, parents, painted);
@@ -786,8 +800,8 @@ TEST(BoneHeat, copesWithMeshesAsArtistsMakeThem) {
         // A horn growing from the head and sweeping down past the shoulder,
         // a part of its own that sees almost no bone: its tip lies nearer
         // the body's skin than the head's, and still the body does not move it.
-        Row row{"a horn sweeping down past the shoulder", {}, {{{0, 0, 0}, {0, 1.4, 0}}, {{0, 1.4, 0}, {0, 3, 0}}}, {}, {-1, 0}};
-        AddTube(row.skin, {{0, 0, 0}, {0, 1.4f, 0}, {0, 3, 0}}, 0.3f, 12, 8);
+        Row row{"a horn sweeping down past the shoulder", {}, kNeckAndHead, {}, {-1, 0}};
+        AddNeckAndHead(row.skin);
         uint32_t horn = static_cast<uint32_t>(row.skin.points.size());
         AddTube(row.skin, {{0.1f, 2.8f, 0}, {0.9f, 0.8f, 0.9f}}, 0.05f, 8, 12);
         row.never = {{horn, static_cast<uint32_t>(row.skin.points.size()), 0, 1}};
@@ -799,11 +813,11 @@ TEST(BoneHeat, copesWithMeshesAsArtistsMakeThem) {
     // the card, a sheet, keeps the blend and bends with the neck.
     for (bool solid : {true, false}) {
         Row row{solid ? "a horn growing where the head meets the neck" : "a card of feathers where the head meets the neck",
-                {}, {{{0, 0, 0}, {0, 1.4, 0}}, {{0, 1.4, 0}, {0, 3, 0}}}, {}, {-1, 0}};
-        AddTube(row.skin, {{0, 0, 0}, {0, 1.4f, 0}, {0, 3, 0}}, 0.3f, 12, 8);
+                {}, kNeckAndHead, {}, {-1, 0}};
+        AddNeckAndHead(row.skin);
         const uint32_t loose = static_cast<uint32_t>(row.skin.points.size());
         if (solid) {
-            AddTube(row.skin, {{0.1f, 1.9f, 0}, {0.9f, 1.1f, 0.6f}}, 0.05f, 8, 12);
+            AddHornByTheNeck(row.skin);
             row.only = {{loose, static_cast<uint32_t>(row.skin.points.size()), 1}};
         } else {
             // Four by six points from the skin outward, open all round.
@@ -1001,10 +1015,9 @@ TEST(BoneHeat, paintedPointsKeepTheirWeightsAndTheRestBlendIntoThem) {
 // would follow the head alone, blends into the paint instead.
 TEST(BoneHeat, aPaintedSolidPartBlendsIntoItsPaint) {
     Skin skin;
-    AddTube(skin, {{0, 0, 0}, {0, 1.4f, 0}, {0, 3, 0}}, 0.3f, 12, 8);
-    const uint32_t horn = static_cast<uint32_t>(skin.points.size());
-    AddTube(skin, {{0.1f, 1.9f, 0}, {0.9f, 1.1f, 0.6f}}, 0.05f, 8, 12);
-    const std::vector<BoneSegment> bones = {{{0, 0, 0}, {0, 1.4, 0}}, {{0, 1.4, 0}, {0, 3, 0}}};
+    AddNeckAndHead(skin);
+    const uint32_t horn = AddHornByTheNeck(skin);
+    const std::vector<BoneSegment> &bones = kNeckAndHead;
     std::vector<Influences> painted(skin.points.size());
     const uint32_t tip = horn + 13 * 8 + 1, tipRing = horn + 12 * 8;  // the tip's cap and the ring around it
     painted[tip].bone = {0, 1, 0, 0};
