@@ -18,7 +18,9 @@ characters whose artists kept Blender's blends in places: there Blender is
 scored in part against its own weights.
 
 Cases:
-- people and a rope from Debian's assimp-testmodels, converted at run time;
+- people and a rope from Debian's assimp-testmodels, and two arms and a
+  robot of the game Red Eclipse (Debian's redeclipse-data, CC BY-SA
+  3.0), converted at run time;
 - animals and people of 0 A.D. (Debian's 0ad-data, CC BY-SA 3.0), each with
   the weights its artist painted;
 - rigs drawn here (bench/synthetic_rigs.py), each with its own target: a
@@ -29,7 +31,8 @@ Cases:
   on, fish, a whale, a cape and a robe among them, summed up apart.
 
 Run as root, it installs what is missing (blender, assimp-utils,
-assimp-testmodels, 0ad-data, python3-numpy, python3-scipy).
+assimp-testmodels, 0ad-data, redeclipse-data, python3-numpy,
+python3-scipy).
 """
 import argparse
 import hashlib
@@ -45,12 +48,20 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(HERE)
 sys.path.insert(0, HERE)
 
-PACKAGES = ["blender", "assimp-utils", "assimp-testmodels", "0ad-data", "python3-numpy", "python3-scipy"]
+PACKAGES = ["blender", "assimp-utils", "assimp-testmodels", "0ad-data", "redeclipse-data", "python3-numpy",
+            "python3-scipy"]
 ASSIMP = "/usr/share/assimp/models/"
-PEOPLE = {
+RED_ECLIPSE = "/usr/share/games/redeclipse/data/actors/"
+# Characters assimp converts at run time: its test characters, and Red
+# Eclipse's first-person arms (two hands of four fingers each, side by
+# side) and its drone (a robot with hands). Red Eclipse's players are IQM
+# files whose skeletons this assimp does not read.
+CONVERTED = {
     "BCN_Epileptic": ("person", ASSIMP + "X/BCN_Epileptic.X"),
     "Testwuson": ("person", ASSIMP + "X/Testwuson.X"),
     "rope": ("rope", ASSIMP + "FBX/animation_with_skeleton.fbx"),
+    "hands": ("hand", RED_ECLIPSE + "player/hud_hands.md5mesh"),
+    "drone": ("person", RED_ECLIPSE + "drone/mesh.md5mesh"),
 }
 # 0 A.D.'s meshes (under art/meshes/) and the skeletons they were made on.
 ZERO_AD = {
@@ -130,7 +141,7 @@ def prepare_cases(work, tools, only, held_out):
     import zero_ad_models
     cases = {}
     skinbench = os.path.join(tools, "skinbench.py")
-    for name, (kind, source) in PEOPLE.items():
+    for name, (kind, source) in CONVERTED.items():
         cases[name] = (kind, os.path.join(work, name))
     game = dict(ZERO_AD, **(HELD_OUT if held_out else {}))
     for name in game:
@@ -147,9 +158,9 @@ def prepare_cases(work, tools, only, held_out):
         if name in rigs:
             rigs[name].write(folder)
             continue
-        if name in PEOPLE:
+        if name in CONVERTED:
             source = os.path.join(folder, "source.glb")
-            subprocess.run(["assimp", "export", PEOPLE[name][1], source, "-fglb2"], check=True, capture_output=True)
+            subprocess.run(["assimp", "export", CONVERTED[name][1], source, "-fglb2"], check=True, capture_output=True)
         else:
             _, mesh, skeleton = game[name]
             source = os.path.join(folder, "source.gltf")
