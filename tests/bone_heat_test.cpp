@@ -453,28 +453,41 @@ double RingWeight(const HeatOutcome &outcome, size_t ring, uint32_t bone, size_t
 
 // How wide a joint blends, as the rig asks: a chain (a tail, a rope) from
 // each bone's middle to the next one's, so that it curls smoothly; a limb's
-// joint, and the joint a chain hangs from, over about the limb's thickness.
+// joint, and the joint a chain hangs from, over about the limb's thickness;
+// a chain whose skin has one ring per bone, ring by ring.
 TEST(BoneHeat, blendsEachJointAsTheRigAsks) {
+    enum class Blend { kMiddleToMiddle, kOverTheThickness, kRingByRing };
     const struct {
         const char *what;
         size_t bones;
         float radius;
-        bool chain;        // else the second bone's joint is measured as a limb's
+        Blend blend;  // over the thickness: the second bone's joint is measured
         double firstLength;  // the first bone's; the others are 1 long
     } rows[] = {
-        {"a rope of twelve bones, a tenth of a bone thick", 12, 0.1f, true, 1},
-        {"a rope of twelve bones, half a bone thick", 12, 0.5f, true, 1},
-        {"a limb of two bones, a fifth of a bone thick", 2, 0.2f, false, 1},
-        {"a tail of four bones from a body three times as long, a fifth of a bone thick", 5, 0.2f, false, 3},
+        {"a rope of twelve bones, a tenth of a bone thick", 12, 0.1f, Blend::kMiddleToMiddle, 1},
+        {"a rope of twelve bones, half a bone thick", 12, 0.5f, Blend::kMiddleToMiddle, 1},
+        {"a limb of two bones, a fifth of a bone thick", 2, 0.2f, Blend::kOverTheThickness, 1},
+        {"a tail of four bones from a body three times as long, a fifth of a bone thick", 5, 0.2f,
+         Blend::kOverTheThickness, 3},
+        {"a tail of six bones, a tenth of a bone thick, one ring a quarter past each joint", 6, 0.1f,
+         Blend::kRingByRing, 1},
     };
     for (const auto &row : rows) {
-        const size_t rings = row.chain ? 8 : 20;  // per unit of length
+        // Rings per unit of length; a tail ring by ring has one per bone, a
+        // quarter past its joint, and one at each end.
+        const size_t rings = row.blend == Blend::kMiddleToMiddle ? 8 : row.blend == Blend::kRingByRing ? 1 : 20;
         std::vector<Point> path;
         std::vector<BoneSegment> bones;
         std::vector<int32_t> parents;
         const double extra = row.firstLength - 1;
-        for (size_t step = 0; step <= row.bones + static_cast<size_t>(extra); ++step)
-            path.push_back({0, static_cast<float>(step), 0});
+        if (row.blend == Blend::kRingByRing) {
+            path.push_back({0, 0, 0});
+            for (size_t b = 0; b < row.bones; ++b) path.push_back({0, b + 0.25f, 0});
+            path.push_back({0, static_cast<float>(row.bones), 0});
+        } else {
+            for (size_t step = 0; step <= row.bones + static_cast<size_t>(extra); ++step)
+                path.push_back({0, static_cast<float>(step), 0});
+        }
         for (size_t b = 0; b < row.bones; ++b) {
             bones.push_back({{0, b == 0 ? 0 : b + extra, 0}, {0, b + 1 + extra, 0}});
             parents.push_back(static_cast<int32_t>(b) - 1);
@@ -484,7 +497,11 @@ TEST(BoneHeat, blendsEachJointAsTheRigAsks) {
         HeatOutcome outcome = Weigh(skin, bones, {}, parents);
         ExpectWellFormed(outcome, skin.points.size(), bones.size(), row.what);
         if (!outcome.solved) continue;
-        if (row.chain) {
+        if (row.blend == Blend::kRingByRing) {
+            // Ring 0 closes the tail's root; ring b + 1 lies on bone b.
+            for (uint32_t b = 0; b < row.bones; ++b)
+                EXPECT_GE(RingWeight(outcome, b + 1, b), 0.9) << row.what << ": the ring on bone " << b;
+        } else if (row.blend == Blend::kMiddleToMiddle) {
             for (size_t ring = 0; ring <= row.bones * rings; ++ring) {
                 // From one middle to the next, straight.
                 double place = std::clamp(static_cast<double>(ring) / rings - 0.5, 0.0, row.bones - 1.0);

@@ -6,6 +6,7 @@
 #include <Eigen/SparseCholesky>
 #include <Eigen/SparseCore>
 
+#include "weights/coarse_chains.h"
 #include "weights/cotangent_laplacian.h"
 #include "weights/enclosing_parts.h"
 #include "weights/heat_sources.h"
@@ -393,8 +394,11 @@ HeatOutcome BoneHeat(const std::vector<std::array<float, 3>> &points, const std:
     const std::vector<bool> inside = InsideTheSkin(partsAround);
     RigShape shape = ShapeOfRig(bones, rig, HandleBones(enclosing, bones, rig, inside), inside);
     PartBones partBones = WrappedBones(partsAround, parts, rig);
-    Warmth warmth = WarmParts(places, outside, tree, bones, shape, partBones, partOf, parts, fixed, hasEdge,
-                              std::max({size[0], size[1], size[2], 1e-30}));
+    const double extent = std::max({size[0], size[1], size[2], 1e-30});
+    Warmth warmth = WarmParts(places, outside, tree, bones, shape, partBones, partOf, parts, fixed, hasEdge, extent);
+    // Which places are a chain's is known once they are warmed.
+    if (LoosenCoarseChains(places, warmth.heat, bones, shape))
+        warmth = WarmParts(places, outside, tree, bones, shape, partBones, partOf, parts, fixed, hasEdge, extent);
 
     Heaviest heaviest(count);
     std::vector<int64_t> unknownOf;

@@ -25,7 +25,8 @@ struct RigShape {
     // long body holds only the body near it.
     std::vector<std::vector<BoneSegment>> reach;
     // Per bone, whether it lies in a chain, and its neighbours there
-    // (UINT32_MAX at the chain's ends).
+    // (UINT32_MAX at the chain's ends). The skin may yet take a chain out
+    // (LoosenCoarseChains).
     struct Link {
         bool inChain = false;
         uint32_t before = UINT32_MAX, after = UINT32_MAX;
