@@ -10,10 +10,11 @@ namespace vexil_host {
 namespace {
 
 // Rings at least this share of a bone apart are too coarse for a chain's
-// blend: a skin with fewer than five rings to four bones. Chains whose
-// artists blend them (the rope, the mastiff's tail, the necks) have their
-// rings up to 0.74 of a bone apart, the drawn ropes 0.13; the trunks and
-// tails their artists weigh ring by ring, 0.85 and more.
+// blend: a skin with fewer than five rings to four bones. The bench's
+// chains have their rings up to 0.74 of a bone apart (the drawn ropes
+// 0.13, the rope 0.24, the necks, the mastiff's tail, whose artist blends
+// it broadly) or from 0.85 (the trunks and tails artists weigh ring by
+// ring); the limit lies in that gap.
 constexpr double kLeastCoarseSpacing = 0.8;
 // The edges around a ring lie across the bones and measure almost nothing
 // along them; those between rings measure the rings' spacing. The upper
