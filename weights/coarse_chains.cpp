@@ -41,8 +41,9 @@ std::vector<uint32_t> HeaviestSources(const HeatSources &heat, size_t count) {
 
 bool LoosenCoarseChains(const Places &places, const HeatSources &heat, const std::vector<BoneSegment> &bones,
                         RigShape &shape) {
-    // Each chain's bones, from its first, and their mean length.
+    // Each chain's bones, from its first, their lengths and their mean.
     std::vector<uint32_t> chainOf(bones.size(), kNone);
+    std::vector<double> length(bones.size(), 0);
     std::vector<std::vector<uint32_t>> chains;
     std::vector<double> meanLength;
     for (uint32_t first = 0; first < bones.size(); ++first) {
@@ -52,7 +53,8 @@ bool LoosenCoarseChains(const Places &places, const HeatSources &heat, const std
         for (uint32_t b = first; b != kNone && chain.size() < bones.size(); b = shape.chain[b].after) {
             chainOf[b] = static_cast<uint32_t>(chains.size());
             chain.push_back(b);
-            sum += std::sqrt(Dot(Minus(bones[b].tip, bones[b].joint), Minus(bones[b].tip, bones[b].joint)));
+            length[b] = std::sqrt(Dot(Minus(bones[b].tip, bones[b].joint), Minus(bones[b].tip, bones[b].joint)));
+            sum += length[b];
         }
         meanLength.push_back(sum / static_cast<double>(chain.size()));
         chains.push_back(std::move(chain));
@@ -71,10 +73,10 @@ bool LoosenCoarseChains(const Places &places, const HeatSources &heat, const std
             const uint32_t chain = chainOf[boneOf[a]];
             if (chain == kNone || chainOf[boneOf[b]] != chain || !(meanLength[chain] > 0)) continue;
             const BoneSegment &bone = bones[boneOf[a]];
-            const Point3 axis = Minus(bone.tip, bone.joint);
-            const double length = std::sqrt(Dot(axis, axis));
-            if (!(length > 0)) continue;
-            const double measured = std::fabs(Dot(Minus(places.position[a], places.position[b]), axis)) / length;
+            if (!(length[boneOf[a]] > 0)) continue;
+            const double measured =
+                std::fabs(Dot(Minus(places.position[a], places.position[b]), Minus(bone.tip, bone.joint))) /
+                length[boneOf[a]];
             if (measured > kAcross * meanLength[chain]) along[chain].push_back(measured / meanLength[chain]);
         }
 
